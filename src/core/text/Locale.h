@@ -1,5 +1,5 @@
 // The number conventions of the user's locale as the reports use them:
-// decimal and thousands separators, and the time-of-day format.
+// decimal and thousands separators.
 #pragma once
 
 #include <string>
@@ -11,7 +11,8 @@ struct Locale {
   std::string thousands = ",";
 
   // The conventions of the locale named by the environment (LC_ALL,
-  // LC_NUMERIC, LANG); "." and "," where that locale defines none.
+  // LC_NUMERIC, LANG); "." and "," where that locale defines none. The
+  // thousands separator never equals the decimal one.
   static Locale fromEnvironment();
 };
 
