@@ -11,7 +11,7 @@ namespace velmorin::plot {
 namespace {
 
 constexpr Argb kLightGrey = 0xFFC0C0C0;
-constexpr double kFontSize = 12;
+constexpr double kFontSize = kDiagramFontSize;
 constexpr double kBottomGain = 0.1; // -20 dB, the foot of the gain axis
 constexpr double kHalfPower = 0.7071;
 

@@ -9,7 +9,7 @@ namespace velmorin::plot {
 namespace {
 
 constexpr double kMargin = 60;
-constexpr double kFontSize = 12;
+constexpr double kFontSize = kDiagramFontSize;
 constexpr double kVoltStep = 2;
 
 bool evaluable(const TTube& t) {

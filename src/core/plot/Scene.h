@@ -72,6 +72,11 @@ struct Scene {
 // Pixels per point of the reference screen (96 dpi): point sizes become pixels.
 inline constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
+// The text of the diagrams (load lines, stacks, Bode plots): 12 pixels high
+// on the reference screen, so the legend lines stacked 12 pixels apart and
+// the axis labels placed 12 pixels apart never overlap.
+inline constexpr double kDiagramFontSize = 12 / kPixelsPerPoint;
+
 // Width in pixels of a text in the monospace font at a point size (Noto Mono
 // advances 0.6 em per character); counts UTF-8 code points.
 double textWidth(const std::string& s, double pointSize);

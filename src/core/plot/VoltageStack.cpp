@@ -10,7 +10,7 @@ namespace velmorin::plot {
 namespace {
 constexpr double kBarWidth = 12;
 constexpr double kLabelOffset = 13.2;
-constexpr double kFontSize = 12;
+constexpr double kFontSize = kDiagramFontSize;
 } // namespace
 
 Scene voltageStackScene(const std::vector<StackColumn>& columns, double Vb, double width, double height,

@@ -70,7 +70,7 @@ TEST(BodePlot, TitleFeedbackAndAxisLabels) {
   const Text title = textAt(findText(s, "Cfg [C1]"));
   EXPECT_EQ(title.pos, (PointF{W - 30, 10}));
   EXPECT_EQ(title.anchor, Anchor::Right);
-  EXPECT_EQ(title.pointSize, 12);
+  EXPECT_EQ(title.pointSize, plot::kDiagramFontSize);
   EXPECT_EQ(title.family, "Noto Mono");
   EXPECT_EQ(title.color, 0xFF000000);
   EXPECT_EQ(indexOf<Text>(s, [](const Text& t) { return t.text == "Cfg [C1]"; }), 0);

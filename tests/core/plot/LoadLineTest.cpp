@@ -62,7 +62,7 @@ TEST_F(LoadLineScene, FramesTheAxesAndScales) {
   EXPECT_EQ(scene.height, kH);
   EXPECT_EQ(scene.background, kWhite);
   for (const Text& t : itemsOf<Text>(scene)) {
-    EXPECT_EQ(t.pointSize, 12) << t.text;
+    EXPECT_EQ(t.pointSize, plot::kDiagramFontSize) << t.text;
     EXPECT_EQ(t.family, "Noto Mono");
   }
 

@@ -52,7 +52,7 @@ TEST(VoltageStack, SegmentsAddingToTheSupplyFillTheFullScale) {
   auto ra = findText(s, "Ra 99V");
   ASSERT_TRUE(ra);
   EXPECT_EQ(ra->color, kBlack);
-  EXPECT_EQ(ra->pointSize, 12);
+  EXPECT_EQ(ra->pointSize, plot::kDiagramFontSize);
   EXPECT_DOUBLE_EQ(ra->pos.x, 13.2);
   EXPECT_DOUBLE_EQ(ra->pos.y, 35 + rects[0].h / 2 + 4);
   auto t1 = findText(s, "T1 150V");
