@@ -11,6 +11,9 @@ namespace {
 
 double dB(double gain) { return 20 * std::log10(std::fabs(gain)); }
 
+// Two resistances in parallel; two zeros make a short, not 0/0.
+double parallel(double a, double b) { return a + b == 0 ? 0 : a * b / (a + b); }
+
 // The tube's header and parameter lines with the given formats.
 std::string tubeBlock(const TTube& t, const char* header, const char* params) {
   const Locale& l = t.locale();
@@ -60,7 +63,7 @@ std::string textCommonCathode(TTube& tube, double RL, double Rk, double Ra, doub
   const Locale& l = tube.locale();
   const double mu = tube.µ(), ro = tube.ρ();
   std::string s = tubeBlock(tube, "<BR><P INDENT=\"0\">%s %s</p>", "<P INDENT=\"20\">%s  %s  %s</P>");
-  const double RLac = Ra * RL / (Ra + RL);
+  const double RLac = parallel(Ra, RL);
   s += sformat(l, "<BR>%s", fmtOhm(l, "AC load ", 0, RLac));
   s += "<BR><P INDENT=\"20\">if BYpassed cathode resistor:</P>";
   Abyp = gainCatComBypassed(tube, RLac);
@@ -79,7 +82,7 @@ std::string textCathodeFollower(TTube& tube, double RL, double Rk, double& A, do
   const Locale& l = tube.locale();
   std::string s = tubeBlock(tube, kHeader, kParams);
   s += sformat(l, "<BR>%s", fmtOhm(l, "Output load      ", 0, RL));
-  A = gainCatFol(tube, RL * Rk / (RL + Rk));
+  A = gainCatFol(tube, parallel(RL, Rk));
   s += sformat(l, "<BR>%s  %0.2fdB", fmtNum(l, "Voltage gain     ", 2, A), 20 * std::log10(A));
   Zo = 1 / (1 / Rk + 1 / tube.ρ() + tube.gm());
   s += sformat(l, "<BR>%s", fmtOhm(l, "Output impedance ", 0, Zo));
@@ -92,8 +95,8 @@ std::string textCathodyne(const TTube& tube, double Rko, double Rk, double Rao, 
   const Locale& l = tube.locale();
   const double mu = tube.µ(), ro = tube.ρ();
   std::string s = tubeBlock(tube, kHeader, kParamsBr);
-  const double Rkp = Rko * Rk / (Rko + Rk);
-  const double Rap = Rao * Ra / (Rao + Ra);
+  const double Rkp = parallel(Rko, Rk);
+  const double Rap = parallel(Rao, Ra);
   const double D = Rap + ro + (mu + 1) * Rkp;
   Aa = -mu * Rap / D;
   Ak = mu * Rkp / D;
@@ -141,7 +144,7 @@ std::string textCascode(const TTube& T1, const TTube& T2, double Rk, double RL, 
   const double mu1 = T1.µ(), mu2 = T2.µ(), r1 = T1.ρ(), r2 = T2.ρ();
   std::string s = tubeBlock(T1, kHeader, kParamsBr);
   s += tubeBlock(T2, kHeaderBr, kParamsBr);
-  const double RLp = Ra * RL / (Ra + RL);
+  const double RLp = parallel(Ra, RL);
   A = -mu1 * RLp * (mu2 + 1) / (RLp + r1 + (mu2 + 1) * r2);
   Zo = RLp * ((mu2 + 1) * r1 + r2) / (RLp + r2 + (mu2 + 1) * r1);
   s += sformat(l, "<BR>%s or %sdB", fmtNum(l, "Voltage gain on anode ", 0, A), fmtNum(l, "", 2, dB(A)));
