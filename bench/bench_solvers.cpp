@@ -31,6 +31,10 @@ SolveRequest requestFor(int circuit) {
     if (e.kind == EntryKind::TubeList) {
       const FrameControl* c = findFrameControl(circuit, e.name);
       e.text = c && c->tubeKind == kPentode ? "EL34" : "ECC83 / 12AX7";
+    } else if (e.name == "EdVg" && circuit < 37) {
+      e.text = "100"; // a grid voltage the tube can follow, so the whole solve is timed
+    } else if (e.name == "EdRk" && circuit == 5) {
+      e.text = "100k"; // the cathodyne's default 1k would ask 100 mA of the tube
     }
   r.clock = [] { return std::string("12:00:00"); };
   return r;
