@@ -36,22 +36,38 @@ struct NodeSearch {
 double selfConsistentCurrent(TTube& tube, double vak0, double rA, double vgk0, double rK) {
   // g(I) = tube(vak0 − rA·I, vgk0 − rK·I) − I falls strictly with I:
   // g(0) ≥ 0 and g(tube(vak0, vgk0)) ≤ 0 bracket the root.
-  double lo = 0;
   double hi = triodeCurrent(tube, vak0, vgk0);
   if (!(hi > 0))
     return 0; // cut off: no current, and the tube sits at (vak0, vgk0)
   if (rA == 0 && rK == 0)
     return hi;
-  for (int n = 0; n < 200 && hi - lo > 1e-15; ++n) {
-    double m = (lo + hi) / 2;
-    if (triodeCurrent(tube, vak0 - rA * m, vgk0 - rK * m) > m)
-      lo = m;
-    else
-      hi = m;
+  auto g = [&](double i) { return triodeCurrent(tube, vak0 - rA * i, vgk0 - rK * i) - i; };
+  // Regula falsi with the Illinois correction: superlinear on these smooth
+  // curves, and never leaves the bracket.
+  double lo = 0, glo = hi, ghi = g(hi);
+  double x = hi, gx = ghi;
+  int side = 0;
+  for (int n = 0; n < 200 && std::fabs(gx) > 1e-14 && hi - lo > 1e-15; ++n) {
+    x = (glo - ghi) > 0 ? hi - ghi * (hi - lo) / (ghi - glo) : (lo + hi) / 2;
+    if (!(x > lo && x < hi))
+      x = (lo + hi) / 2;
+    gx = g(x);
+    if (gx > 0) {
+      lo = x;
+      glo = gx;
+      if (side == 1)
+        ghi /= 2;
+      side = 1;
+    } else {
+      hi = x;
+      ghi = gx;
+      if (side == -1)
+        glo /= 2;
+      side = -1;
+    }
   }
-  double i = (lo + hi) / 2;
-  triodeCurrent(tube, vak0 - rA * i, vgk0 - rK * i);
-  return i;
+  triodeCurrent(tube, vak0 - rA * x, vgk0 - rK * x);
+  return x;
 }
 
 int solveCascodePair(TTube& T1, TTube& T2, int maxIter, double Vb, double Vg2, double Ra, double Rk, double Rx,
