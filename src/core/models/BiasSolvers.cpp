@@ -5,6 +5,7 @@
 #include "models/TTube.h"
 #include "text/Format.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmorin {
@@ -144,6 +145,27 @@ int TTube::gridBiasPoints(double Vb, double Ra, double Rk, double Vg, double& Va
       I = Iamax;
     ++i;
     addPoint(trace, i, I);
+  }
+  if (i >= 1000 && Iamax > 0 && std::isfinite(Iamax)) {
+    // The fixed damping of 1/100 overshoots and diverges once the stage's
+    // loop gain (about gm·Rk + (Ra + Rk)/ρ) passes 200, as with the long
+    // tails of biased-grid pairs. The same clamped circuit is then solved
+    // by bisection on the current: the tube's current falls as the guess
+    // rises, so the root is bracketed by 0 and Iamax.
+    double lo = 0, hi = Iamax;
+    for (int n = 1; n < 1000; ++n) {
+      I = (lo + hi) / 2;
+      Vak = std::max(Vb - R * I, Vakmin);
+      Vgk = std::min(Vg - Rk * I, 0.0);
+      CalculerNK(Vak, Vgk, Ia);
+      Ia = std::min(Ia, Iamax);
+      addPoint(trace, n, Ia);
+      if (std::fabs(Ia - I) < 2e-6) {
+        i = n;
+        break;
+      }
+      (Ia > I ? lo : hi) = I;
+    }
   }
   setTraceCaption(trace, i, 2e-6, start);
   return i;

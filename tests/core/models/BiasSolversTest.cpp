@@ -156,6 +156,28 @@ TEST(GridBiasPoints, WithoutResistorsTheAnodeSitsAtTheSupply) {
   EXPECT_TRUE(finitePoint(t));
 }
 
+TEST(GridBiasPoints, LongCathodeResistorsStillReachTheOperatingPoint) {
+  // A biased grid over a long tail: the fixed damping alone diverges here.
+  struct Case {
+    double Vb, Ra, Rk, Vg;
+  };
+  for (const Case c : {Case{300, 100e3, 100e3, 100}, Case{300, 47e3, 200e3, 150}, Case{250, 1e6, 47e3, 50}}) {
+    TTube ref(ecc83(), "test");
+    double lo = 0, hi = c.Vb / (c.Ra + c.Rk);
+    for (int n = 0; n < 200; ++n) {
+      double m = (lo + hi) / 2, ia = 0;
+      ref.CalculerNK(c.Vb - (c.Ra + c.Rk) * m, std::min(c.Vg - c.Rk * m, 0.0), ia);
+      (ia > m ? lo : hi) = m;
+    }
+    TTube t(ecc83(), "T1");
+    double Vak = 0, Vgk = 0, Ia = 0;
+    const int n = t.gridBiasPoints(c.Vb, c.Ra, c.Rk, c.Vg, Vak, Vgk, Ia, nullptr);
+    EXPECT_LT(n, 1000) << c.Rk;
+    EXPECT_NEAR(Ia, lo, 3e-6) << c.Rk; // the stated 2 µA stop, seen through the loop gain
+    EXPECT_NEAR(Vak, c.Vb - (c.Ra + c.Rk) * Ia, (c.Ra + c.Rk) * 2.5e-6) << c.Rk;
+  }
+}
+
 // --- gridFixedBiasDephaseur ------------------------------------------------------
 
 TEST(GridFixedBiasDephaseur, AnodeVoltageTooLowForTheMinimalCurrent) {
