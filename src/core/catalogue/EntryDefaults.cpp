@@ -26,6 +26,11 @@ std::optional<std::string_view> defaultTextForName(std::string_view name) {
       {"V", "250"},
       {"I", "1m"},
   }};
+  // A grid's DC voltage would match "V" and sit at the supply: the follower,
+  // cathodyne and differential stages could not bias and every power stage
+  // would fail its negative-grid check. A grid starts at 0 V instead.
+  if (name == "EdVg")
+    return "0";
   for (const auto& [substring, text] : rules)
     if (name.find(substring) != std::string_view::npos)
       return text;

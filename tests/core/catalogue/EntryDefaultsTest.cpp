@@ -52,11 +52,12 @@ TEST(EntryDefaults, NameWithoutRuleTakesThePrecedingEditsDefault) {
   EXPECT_EQ(defaultEntryText(0, "EdVb"), "250");
 }
 
-TEST(EntryDefaults, PowerStagesOpenOnTheirFirstItemsAndAPositiveBias) {
+TEST(EntryDefaults, PowerStagesOpenOnTheirFirstItemsWithTheGridAtZero) {
   for (int n = 37; n <= 39; ++n) {
     EXPECT_EQ(defaultEntryText(n, "LBparallel"), "1") << "C" << n;
     EXPECT_EQ(defaultEntryText(n, "LBYt"), "100") << "C" << n;
-    EXPECT_EQ(defaultEntryText(n, "EdVg"), "250") << "C" << n;
+    // Not the supply's 250, which the negative-grid check would refuse.
+    EXPECT_EQ(defaultEntryText(n, "EdVg"), "0") << "C" << n;
   }
   // Inside C40's transformer box nothing restores the controls: they keep the frame's texts.
   EXPECT_EQ(defaultEntryText(40, "EdRa"), "3000");

@@ -79,16 +79,16 @@ TEST(DataFolder, SeedsOnlyMissingDataFiles) {
   TempDataDir target;
   writeText(source.file("schemas.txt"), "circuit comments");
   writeText(source.file("stream-ec86.bin"), std::string("\0\1\2\3", 4));
-  writeText(source.file("introduction.rtf"), "new welcome");
+  writeText(source.file("introduction.html"), "new welcome");
   writeText(source.file("unrelated.txt"), "not ours");
-  writeText(target.file("introduction.rtf"), "edited welcome");
+  writeText(target.file("introduction.html"), "edited welcome");
 
   const SeedResult first = seedDataFiles(source.path(), target.path());
   EXPECT_EQ(first.copied, (std::vector<std::string>{"schemas.txt", "stream-ec86.bin"}));
   EXPECT_TRUE(first.failed.empty());
   EXPECT_EQ(readText(target.file("schemas.txt")), "circuit comments");
   EXPECT_EQ(readText(target.file("stream-ec86.bin")), std::string("\0\1\2\3", 4));
-  EXPECT_EQ(readText(target.file("introduction.rtf")), "edited welcome");
+  EXPECT_EQ(readText(target.file("introduction.html")), "edited welcome");
   EXPECT_FALSE(std::filesystem::exists(target.file("unrelated.txt")));
 
   writeText(target.file("schemas.txt"), "edited comments");
@@ -96,7 +96,7 @@ TEST(DataFolder, SeedsOnlyMissingDataFiles) {
   EXPECT_TRUE(second.copied.empty());
   EXPECT_EQ(readText(target.file("schemas.txt")), "edited comments");
   EXPECT_EQ(testing::fileNames(target.path()),
-            (std::vector<std::string>{"introduction.rtf", "schemas.txt", "stream-ec86.bin"}));
+            (std::vector<std::string>{"introduction.html", "schemas.txt", "stream-ec86.bin"}));
 }
 
 } // namespace
