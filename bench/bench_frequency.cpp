@@ -1,5 +1,6 @@
 // Frequency response of the common-cathode amplifier's chain (input network,
 // stage, output network) over the default sweep, 1 Hz to 100 kHz.
+#include "database/BuiltInModels.h"
 #include "frequency/FrequencyResponse.h"
 #include "models/TTube.h"
 
@@ -11,17 +12,9 @@ namespace {
 
 TTube biasedEcc83() {
   TubeModel m;
-  m.name = "ECC83 / 12AX7";
-  m.kp = 600;
-  m.mu = 100;
-  m.kvb = 300;
-  m.ex = 1.4;
-  m.kg1 = 1060;
-  m.pmax = 1;
-  m.imax = 0.008;
-  m.vmax = 350;
-  m.cgk = m.cga = m.cak = 1e-12;
-  m.t35 = 3;
+  for (const auto& b : builtInModels())
+    if (b.name == "ECC83 / 12AX7")
+      m = b;
   TTube t(m, "T1");
   t.basicBiasSuccApprox(250, 100e3, 1.5e3, nullptr);
   t.calculerParamètresIntrinsèques();

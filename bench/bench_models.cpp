@@ -1,46 +1,27 @@
 // Costs of the tube equations and of the bias solvers on a 12AX7 and an EL34.
+#include "database/BuiltInModels.h"
 #include "models/TTube.h"
 #include "models/TubeModel.h"
 
 #include <benchmark/benchmark.h>
+
+#include <stdexcept>
+#include <string>
 
 namespace {
 
 using velmorin::TTube;
 using velmorin::TubeModel;
 
-TubeModel ecc83() {
-  TubeModel m;
-  m.name = "ECC83 / 12AX7";
-  m.kp = 600;
-  m.mu = 100;
-  m.kvb = 300;
-  m.ex = 1.4;
-  m.kg1 = 1060;
-  m.pmax = 1;
-  m.imax = 0.008;
-  m.vmax = 350;
-  m.t35 = 3;
-  return m;
+const TubeModel& builtIn(const std::string& name) {
+  for (const auto& m : velmorin::builtInModels())
+    if (m.name == name)
+      return m;
+  throw std::runtime_error("no built-in model " + name);
 }
 
-TubeModel el34() {
-  TubeModel m;
-  m.name = "EL34";
-  m.kp = 47.01;
-  m.mu = 14.18;
-  m.kvb = 3.6;
-  m.ex = 1.175;
-  m.kg1 = 282.3;
-  m.pmax = 25;
-  m.imax = 0.15;
-  m.vmax = 800;
-  m.kg2 = 1147;
-  m.t35 = 5;
-  m.pemax = 8;
-  m.vemax = 500;
-  return m;
-}
+TubeModel ecc83() { return builtIn("ECC83 / 12AX7"); }
+TubeModel el34() { return builtIn("EL34"); }
 
 void BM_TriodeEquation(benchmark::State& state) {
   TTube t(ecc83(), "T1");

@@ -2,6 +2,7 @@
 // common-cathode circuit, and chains built from it.
 #pragma once
 
+#include "TubeModels.h"
 #include "frequency/FrequencyResponse.h"
 #include "models/TTube.h"
 #include "models/TubeModel.h"
@@ -10,21 +11,7 @@
 
 namespace velmorin::testing {
 
-inline TubeModel ecc83Model() {
-  TubeModel m;
-  m.name = "ECC83 / 12AX7";
-  m.kp = 600;
-  m.mu = 100;
-  m.kvb = 300;
-  m.ex = 1.4;
-  m.kg1 = 1060;
-  m.pmax = 1;
-  m.imax = 0.008;
-  m.vmax = 350;
-  m.cgk = m.cga = m.cak = 1e-12;
-  m.t35 = 3;
-  return m;
-}
+inline TubeModel ecc83Model() { return ecc83(); }
 
 // Biased at 250 V with 100 kΩ anode and 1.5 kΩ cathode resistors, with its
 // small-signal parameters computed.

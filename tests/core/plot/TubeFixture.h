@@ -1,23 +1,15 @@
 // A 12AX7 / ECC83 triode for the drawing tests, built from a model literal.
 #pragma once
 
+#include "TubeModels.h"
 #include "models/TTube.h"
 #include "models/TubeModel.h"
 
 namespace velmorin::plot::testing {
 
 inline TubeModel ecc83Model() {
-  TubeModel m;
+  TubeModel m = velmorin::testing::ecc83();
   m.name = "ECC83";
-  m.kp = 600;
-  m.mu = 100;
-  m.kvb = 300;
-  m.ex = 1.4;
-  m.kg1 = 1060;
-  m.pmax = 1;
-  m.imax = 0.008;
-  m.vmax = 350;
-  m.t35 = 3;
   return m;
 }
 
