@@ -20,8 +20,12 @@ const TubeModel& builtIn(const std::string& name) {
   throw std::runtime_error("no built-in model " + name);
 }
 
-TubeModel ecc83() { return builtIn("ECC83 / 12AX7"); }
-TubeModel el34() { return builtIn("EL34"); }
+TubeModel ecc83() {
+  return builtIn("ECC83 / 12AX7");
+}
+TubeModel el34() {
+  return builtIn("EL34");
+}
 
 void BM_TriodeEquation(benchmark::State& state) {
   TTube t(ecc83(), "T1");

@@ -41,8 +41,8 @@ int runCircuits(const CircuitsOptions& options) {
     std::string cats;
     for (const auto& name : categoryNames(c))
       cats += (cats.empty() ? "" : ", ") + name;
-    std::cout << circuitCode(n) << "\t" << c.title << "\t" << cats << (isSolverAvailable(n) ? "" : "\t(no solver yet)")
-              << "\n";
+    std::cout << circuitCode(n) << "\t" << c.title << "\t" << cats
+              << (isSolverAvailable(n) ? "" : "\t(no solver yet)") << "\n";
   }
   return 0;
 }

@@ -8,7 +8,9 @@
 
 namespace velmorin::cli {
 
-void printError(const std::string& message) { std::cerr << "velmorin-cli: " << message << "\n"; }
+void printError(const std::string& message) {
+  std::cerr << "velmorin-cli: " << message << "\n";
+}
 
 int runModels(const ModelsOptions& options) {
   // As at program start: convert a previous-version file, create a missing one.

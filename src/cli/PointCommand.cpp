@@ -28,7 +28,9 @@ std::optional<double> parseNumber(const std::string& text) {
   return v;
 }
 
-nlohmann::json orNull(double v) { return std::isfinite(v) ? nlohmann::json(v) : nlohmann::json(nullptr); }
+nlohmann::json orNull(double v) {
+  return std::isfinite(v) ? nlohmann::json(v) : nlohmann::json(nullptr);
+}
 
 } // namespace
 
@@ -36,7 +38,8 @@ int runPoint(const PointOptions& o) {
   auto vak = parseNumber(o.vak);
   auto vgk = parseNumber(o.vgk);
   if (!vak || !vgk) {
-    printError("not a number: \"" + (!vak ? o.vak : o.vgk) + "\" (write volts as a plain number such as -1.5)");
+    printError("not a number: \"" + (!vak ? o.vak : o.vgk) +
+               "\" (write volts as a plain number such as -1.5)");
     return 2;
   }
   std::optional<double> vg2;
@@ -95,8 +98,8 @@ int runPoint(const PointOptions& o) {
   std::cout << "\n" << sformat(locale, "Ia  = %.4f mA\n", ia * 1000);
   if (pentode)
     std::cout << sformat(locale, "Is  = %.4f mA\n", is * 1000);
-  std::cout << sformat(locale, "rho = %.0f Ω\n", rho) << sformat(locale, "gm  = %.4f mA/V\n", tube.gm() * 1000)
-            << sformat(locale, "mu  = %.2f\n", mu);
+  std::cout << sformat(locale, "rho = %.0f Ω\n", rho)
+            << sformat(locale, "gm  = %.4f mA/V\n", tube.gm() * 1000) << sformat(locale, "mu  = %.2f\n", mu);
   return 0;
 }
 

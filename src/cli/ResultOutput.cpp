@@ -18,7 +18,9 @@ using nlohmann::json;
 namespace {
 
 // JSON has no NaN or infinity: a number that cannot exist is null.
-json num(double v) { return std::isfinite(v) ? json(v) : json(nullptr); }
+json num(double v) {
+  return std::isfinite(v) ? json(v) : json(nullptr);
+}
 
 json nums(const std::vector<double>& v) {
   json a = json::array();
@@ -38,17 +40,20 @@ json loadLineJson(const plot::LoadLineData& d) {
   json curves = json::array();
   for (const auto& c : d.characteristics)
     curves.push_back({{"Vgk", num(c.Vgk)}, {"argb", c.color}, {"points", voltAmps(c.points)}});
-  return {{"title", d.title},     {"withLoadLine", d.withLoadLine}, {"Imax", num(d.Imax)},
-          {"Vmax", num(d.Vmax)},   {"Iamax", num(d.Iamax)},          {"Vamax", num(d.Vamax)},
-          {"Pamax", num(d.Pamax)}, {"Vak", num(d.Vak)},              {"Ia", num(d.Ia)},
-          {"Vgk", num(d.Vgk)},     {"characteristics", curves},      {"dissipation", voltAmps(d.dissipation)}};
+  return {{"title", d.title},          {"withLoadLine", d.withLoadLine},
+          {"Imax", num(d.Imax)},       {"Vmax", num(d.Vmax)},
+          {"Iamax", num(d.Iamax)},     {"Vamax", num(d.Vamax)},
+          {"Pamax", num(d.Pamax)},     {"Vak", num(d.Vak)},
+          {"Ia", num(d.Ia)},           {"Vgk", num(d.Vgk)},
+          {"characteristics", curves}, {"dissipation", voltAmps(d.dissipation)}};
 }
 
 json frequencyJson(const FrequencyResult& f) {
   const plot::BodeData& b = f.bode;
   json outputs = json::array();
   for (const auto& c : b.outputs)
-    outputs.push_back({{"title", c.title}, {"argb", c.color}, {"ticked", c.ticked}, {"gains", nums(c.gains)}});
+    outputs.push_back(
+        {{"title", c.title}, {"argb", c.color}, {"ticked", c.ticked}, {"gains", nums(c.gains)}});
   json table = json::array();
   for (const auto& row : f.table)
     table.push_back({{"title", row.titre},
@@ -140,14 +145,15 @@ std::string resultToText(const SolveResult& r, const Locale& locale) {
       w = std::max(w, c.size());
     for (std::size_t k = 0; k < r.resultsRow.size(); ++k) {
       std::string caption = k < r.resultsColumns.size() ? r.resultsColumns[k] : std::string();
-      out += caption + std::string(w + 2 > caption.size() ? w + 2 - caption.size() : 2, ' ') + r.resultsRow[k] +
-             "\n";
+      out += caption + std::string(w + 2 > caption.size() ? w + 2 - caption.size() : 2, ' ') +
+             r.resultsRow[k] + "\n";
     }
   }
   if (r.frequency) {
     const plot::BodeData& b = r.frequency->bode;
     out += "\n" + underline("Bandwidth");
-    out += sformat(locale, "Max gain %.2f (%.1f dB) at %.0f Hz\n", b.Gmax, 20 * std::log10(b.Gmax), b.fmaxGain);
+    out +=
+        sformat(locale, "Max gain %.2f (%.1f dB) at %.0f Hz\n", b.Gmax, 20 * std::log10(b.Gmax), b.fmaxGain);
     out += sformat(locale, "-3 dB from %.1f Hz to %.0f Hz\n", b.fLow, b.fHigh);
   }
   return out;
@@ -172,12 +178,13 @@ std::vector<std::filesystem::path> writeResultSvgs(const SolveResult& r, const s
     written.push_back(path);
   };
   if (!r.stacks.empty()) {
-    write(plot::voltageStackScene(r.stacks, r.stackVb, std::max(140.0, plot::voltageStackWidth(r.stacks.size())), 400,
-                                  locale),
+    write(plot::voltageStackScene(r.stacks, r.stackVb,
+                                  std::max(140.0, plot::voltageStackWidth(r.stacks.size())), 400, locale),
           "stack.svg");
   }
   for (std::size_t k = 0; k < r.loadLines.size(); ++k)
-    write(plot::loadLineScene(r.loadLines[k], 640, 400, locale), sformat(locale, "loadline-%d.svg", int(k + 1)));
+    write(plot::loadLineScene(r.loadLines[k], 640, 400, locale),
+          sformat(locale, "loadline-%d.svg", int(k + 1)));
   if (r.frequency)
     write(plot::bodeScene(r.frequency->bode, locale, 800, 500), "bode.svg");
   for (std::size_t k = 0; k < r.traces.size(); ++k)

@@ -20,14 +20,16 @@ int main(int argc, char** argv) {
                                                             {"json", OutputFormat::Json}};
 
   ModelsOptions models;
-  auto* cmdModels = app.add_subcommand("models", "List the tube models of the database (created when missing)");
+  auto* cmdModels =
+      app.add_subcommand("models", "List the tube models of the database (created when missing)");
   cmdModels->add_option("--type", models.type, "Only triodes or only pentodes")
       ->check(CLI::IsMember({"triode", "pentode"}));
   cmdModels->add_option("--format", models.format, "text or json")
       ->transform(CLI::CheckedTransformer(plainFormats, CLI::ignore_case));
 
   PointOptions point;
-  auto* cmdPoint = app.add_subcommand("point", "Anode current and small-signal parameters of a model at one point");
+  auto* cmdPoint =
+      app.add_subcommand("point", "Anode current and small-signal parameters of a model at one point");
   cmdPoint->add_option("model", point.model, "Model name, e.g. \"ECC83 / 12AX7\"")->required();
   cmdPoint->add_option("--vak", point.vak, "Anode-cathode voltage (V)")->required();
   cmdPoint->add_option("--vgk", point.vgk, "Grid-cathode voltage (V)")->required();
@@ -41,7 +43,8 @@ int main(int argc, char** argv) {
       ->transform(CLI::CheckedTransformer(plainFormats, CLI::ignore_case));
 
   SolveOptionsCli solve;
-  auto* cmdSolve = app.add_subcommand("solve", "Solve a circuit with its default entries and the given changes");
+  auto* cmdSolve =
+      app.add_subcommand("solve", "Solve a circuit with its default entries and the given changes");
   cmdSolve->add_option("circuit", solve.circuit, "Circuit, C1 to C40")->required();
   cmdSolve->add_option("--tube", solve.tube, "Model for every tube list of the circuit");
   cmdSolve->add_option("--tube1", solve.tube1, "Model for the list LBtube1");
@@ -53,7 +56,8 @@ int main(int argc, char** argv) {
   cmdSolve->add_option("--feedback", solve.feedback,
                        "Feedback fraction: 0, 0.001, 0.002, 0.005, 0.01, 0.02, 0.05 or 0.1");
   cmdSolve->add_flag("--ignore-miller", solve.ignoreMiller, "Ignore the Miller effect and the Cgk bootstrap");
-  cmdSolve->add_option("--stray", solve.stray, "Stray capacitance per pin, 1 to 5 pF (default: the settings)");
+  cmdSolve->add_option("--stray", solve.stray,
+                       "Stray capacitance per pin, 1 to 5 pF (default: the settings)");
   cmdSolve->add_option("--time", solve.time, "Time cell of the results row, HH:MM:SS");
   cmdSolve->add_option("--format", solve.format, "text, html or json")
       ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case));

@@ -82,7 +82,8 @@ TEST(Cli, PointGivesCurrentsAndSmallSignalValues) {
   EXPECT_TRUE(j["Is"].is_null());
   EXPECT_NEAR(j["mu"].get<double>(), j["rho"].get<double>() * j["gm"].get<double>(), 1e-9);
 
-  CliRun p = cli({"point", "EL34", "--vak", "250", "--vgk", "-15", "--vg2", "250", "--format", "json"}, dir.path());
+  CliRun p =
+      cli({"point", "EL34", "--vak", "250", "--vgk", "-15", "--vg2", "250", "--format", "json"}, dir.path());
   ASSERT_EQ(p.status, 0) << p.err;
   auto k = nlohmann::json::parse(p.out);
   EXPECT_NEAR(k["Ia"].get<double>(), 0.0759, 0.0002);
@@ -123,7 +124,8 @@ TEST(Cli, CircuitsListsAllForty) {
 
 TEST(Cli, SolveC1WithTheDefaults) {
   TempDataDir dir;
-  CliRun r = cli({"solve", "C1", "--tube", "ECC83 / 12AX7", "--time", "10:20:30", "--format", "json"}, dir.path());
+  CliRun r =
+      cli({"solve", "C1", "--tube", "ECC83 / 12AX7", "--time", "10:20:30", "--format", "json"}, dir.path());
   ASSERT_EQ(r.status, 0) << r.err;
   auto j = nlohmann::json::parse(r.out);
   EXPECT_TRUE(j["refused"].is_null());
@@ -146,7 +148,8 @@ TEST(Cli, SolveC1WithTheDefaults) {
 
 TEST(Cli, SolveErrorsAndRefusals) {
   TempDataDir dir;
-  CliRun err = cli({"solve", "C1", "--tube", "ECC83 / 12AX7", "--set", "EdRk=0", "--format", "json"}, dir.path());
+  CliRun err =
+      cli({"solve", "C1", "--tube", "ECC83 / 12AX7", "--set", "EdRk=0", "--format", "json"}, dir.path());
   ASSERT_EQ(err.status, 0); // solved, with error lines
   auto j = nlohmann::json::parse(err.out);
   EXPECT_EQ(j["resultsRow"][0], "ERROR");

@@ -8,8 +8,8 @@
 namespace velmorin {
 
 struct Trace {
-  int tag = 0;                    // the circuit number
-  std::vector<double> points;     // consecutive pairs (x, y)
+  int tag = 0;                     // the circuit number
+  std::vector<double> points;      // consecutive pairs (x, y)
   std::string caption = "Wait..."; // replaced by the solver's trace line
   bool displayed = false;          // the solver asked for a redraw
 

@@ -10,10 +10,10 @@ struct TubeModel {
   std::string name;
   std::string comment;
   double kp = 0, mu = 0, kvb = 0, ex = 0, kg1 = 0;
-  double pmax = 0; // maximum anode dissipation, W
-  double imax = 0; // maximum anode current, A
-  double vmax = 0; // maximum anode-cathode voltage, V
-  double kg2 = 0;  // screen-current constant (0 for triodes)
+  double pmax = 0;                  // maximum anode dissipation, W
+  double imax = 0;                  // maximum anode current, A
+  double vmax = 0;                  // maximum anode-cathode voltage, V
+  double kg2 = 0;                   // screen-current constant (0 for triodes)
   double cgk = 0, cga = 0, cak = 0; // F
   int t35 = 0;                      // 3 = triode, 5 = pentode or beam tetrode
   double pemax = 0;                 // maximum screen dissipation, W

@@ -64,7 +64,7 @@ std::filesystem::path settingsFilePath(const std::string& baseName, const std::f
 
 const std::vector<std::string>& readOnlyDataFileNames() {
   static const std::vector<std::string> names = {
-      "introduction.html",   "schemas.txt",     "stream-miniatures.bin",
+      "introduction.html",  "schemas.txt",     "stream-miniatures.bin",
       "stream-schemas.bin", "stream-ec86.bin", "Velmorin User Manual.pdf",
   };
   return names;

@@ -83,7 +83,8 @@ SolveResult solveC1(const SolveRequest& request, const ModelLookup& models) {
   const double s = run.strayCap();
   const bool ignore = run.ignoreMiller();
   std::vector<TQuadripole> chain;
-  chain.emplace_back(tqpInputGrid, nullptr, std::vector<int>{1}, std::vector<double>{Rs, Cin, Rg, Cg, Rgs, Cgs, s},
+  chain.emplace_back(tqpInputGrid, nullptr, std::vector<int>{1},
+                     std::vector<double>{Rs, Cin, Rg, Cg, Rgs, Cgs, s},
                      std::vector<bool>{ignore, cinShunted});
   chain.emplace_back(tqpTubeCatCom, &*T1, std::vector<int>{2}, std::vector<double>{Ra, Rk, Ck, s},
                      std::vector<bool>{ignore, ckConnected});

@@ -8,15 +8,23 @@
 
 namespace velmorin {
 
-double limitSupply(double v) { return v <= 500 ? v : 500; }
+double limitSupply(double v) {
+  return v <= 500 ? v : 500;
+}
 
-double strayCapForIndex(int index) { return (index + 1) * 1e-12; }
+double strayCapForIndex(int index) {
+  return (index + 1) * 1e-12;
+}
 
-bool stackOK(double tolerance, double sum, double supply) { return std::fabs(supply - sum) < tolerance; }
+bool stackOK(double tolerance, double sum, double supply) {
+  return std::fabs(supply - sum) < tolerance;
+}
 
 bool appendErrors(std::string& text, bool loadlineOK, bool opOK, bool vgkOK, bool stackOk, bool itersOK) {
   const bool ok = loadlineOK && opOK && vgkOK && stackOk && itersOK;
-  auto line = [&](const char* what) { text += std::string("<br><font color=\"#ff4444\">") + what + "</font>"; };
+  auto line = [&](const char* what) {
+    text += std::string("<br><font color=\"#ff4444\">") + what + "</font>";
+  };
   if (!ok)
     text += "<br><font color=\"#ff4444\"><b>No convergence !</b></font>";
   if (!loadlineOK)

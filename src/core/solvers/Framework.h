@@ -17,7 +17,9 @@ double strayCapForIndex(int index);
 
 // Coupling and grid capacitors entered as exactly 0 are taken as 1 pF in the
 // frequency response (the DC results do not use them).
-inline double orOnePicofarad(double c) { return c == 0 ? 1e-12 : c; }
+inline double orOnePicofarad(double c) {
+  return c == 0 ? 1e-12 : c;
+}
 
 // True when the drops along a DC path add up to the supply within tolerance.
 bool stackOK(double tolerance, double sum, double supply);

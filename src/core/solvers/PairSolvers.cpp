@@ -70,8 +70,8 @@ double selfConsistentCurrent(TTube& tube, double vak0, double rA, double vgk0, d
   return x;
 }
 
-int solveCascodePair(TTube& T1, TTube& T2, int maxIter, double Vb, double Vg2, double Ra, double Rk, double Rx,
-                     Trace* winT1, Trace* winT2) {
+int solveCascodePair(TTube& T1, TTube& T2, int maxIter, double Vb, double Vg2, double Ra, double Rk,
+                     double Rx, Trace* winT1, Trace* winT2) {
   T1.basicBiasSuccApprox(Vg2, 0, Rk, nullptr);
   const double Ia0 = T1.Ia();
   if (winT1 && winT2) {

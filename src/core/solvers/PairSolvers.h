@@ -14,8 +14,8 @@ namespace velmorin {
 // T1 at the bottom with Rk to ground, grid at 0 V; T2 on top, cathode on the
 // middle node, grid at Vg2, anode through Ra + Rx to Vb. Returns the number
 // of passes (maxIter when the currents never met within 1 µA).
-int solveCascodePair(TTube& T1, TTube& T2, int maxIter, double Vb, double Vg2, double Ra, double Rk, double Rx,
-                     Trace* winT1, Trace* winT2);
+int solveCascodePair(TTube& T1, TTube& T2, int maxIter, double Vb, double Vg2, double Ra, double Rk,
+                     double Rx, Trace* winT1, Trace* winT2);
 
 // T1 at the bottom with Rk1 to ground; T2 with its anode at Vb and its
 // cathode through Rk2 and Rx down to the middle node, Vgk2 = −Rk2·Ia.

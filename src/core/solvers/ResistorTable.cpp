@@ -12,8 +12,8 @@ namespace {
 
 // Length in characters (UTF-8 code points), so "kΩ" counts as two.
 std::size_t charCount(const std::string& s) {
-  return static_cast<std::size_t>(
-      std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(std::count_if(
+      s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // Fills `temp` of every row with cell(row), pads it on the left until its
@@ -54,7 +54,8 @@ std::string resistorTable(const Locale& locale, std::vector<TResistor> rows) {
   appendColumn(locale, rows, "#601010", [](const TResistor& r) { return ohmUnitText(r.r); });
   appendColumn(locale, rows, "#73369E",
                [&](const TResistor& r) { return sformat(locale, "%.3fmA", r.i * 1000); });
-  appendColumn(locale, rows, "#990000", [&](const TResistor& r) { return sformat(locale, "%.2fV", r.i * r.r); });
+  appendColumn(locale, rows, "#990000",
+               [&](const TResistor& r) { return sformat(locale, "%.2fV", r.i * r.r); });
   appendColumn(locale, rows, "#e3780E",
                [&](const TResistor& r) { return sformat(locale, "%.0fmW", r.i * r.i * 1000 * r.r); });
   std::string out;

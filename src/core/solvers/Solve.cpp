@@ -26,23 +26,25 @@ SolverFunction solverFor(int n) {
   return n >= 1 && n <= 40 ? table[static_cast<std::size_t>(n)] : nullptr;
 }
 
-bool isSolverAvailable(int circuit) { return solverFor(circuit) != nullptr; }
+bool isSolverAvailable(int circuit) {
+  return solverFor(circuit) != nullptr;
+}
 
 SolveResult solve(int circuit, const SolveRequest& request, const ModelLookup& models) {
   if (!isValidCircuit(circuit))
-    return SolveResult::refusal(circuit, request.title,
-                                sformat(request.locale, "There is no circuit C%d: circuits are numbered 1 to 40.",
-                                        circuit),
-                                RefusedAs::Box);
+    return SolveResult::refusal(
+        circuit, request.title,
+        sformat(request.locale, "There is no circuit C%d: circuits are numbered 1 to 40.", circuit),
+        RefusedAs::Box);
   SolveRequest r = request;
   r.circuit = circuit;
   if (r.title.empty())
     r.title = std::string(circuitTitle(circuit));
   SolverFunction f = solverFor(circuit);
   if (!f)
-    return SolveResult::refusal(circuit, r.title,
-                                sformat(request.locale, "The solver of circuit C%d is not available yet.", circuit),
-                                RefusedAs::Box);
+    return SolveResult::refusal(
+        circuit, r.title, sformat(request.locale, "The solver of circuit C%d is not available yet.", circuit),
+        RefusedAs::Box);
   return f(r, models);
 }
 

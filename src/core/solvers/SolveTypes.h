@@ -20,9 +20,9 @@ namespace velmorin {
 
 // The window options a solver reads.
 struct SolveOptions {
-  double fmin = 1;         // sweep bounds, Hz
+  double fmin = 1; // sweep bounds, Hz
   double fmax = 1e5;
-  double feedback = 0;     // feedback fraction β, 0 = none
+  double feedback = 0; // feedback fraction β, 0 = none
   bool ignoreMiller = false;
   double strayCap = 1e-12; // per pin, F
   // The legend boxes of the Bandwidth page: title, ticked, colour. Empty:

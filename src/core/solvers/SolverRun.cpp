@@ -17,7 +17,9 @@ SolverRun::SolverRun(const SolveRequest& request, const ModelLookup& models)
       result_.resultsColumns.emplace_back(c);
 }
 
-double SolverRun::supply() const { return limitSupply(number("EdVb")); }
+double SolverRun::supply() const {
+  return limitSupply(number("EdVb"));
+}
 
 std::vector<Trace*> SolverRun::openConvergenceWindows(int n) {
   result_.traces.assign(static_cast<std::size_t>(n), Trace{});
@@ -36,15 +38,17 @@ std::optional<TTube> SolverRun::makeTube(const std::string& modelName, const std
   }
   std::optional<TubeModel> model = models_.find(modelName);
   if (!model) {
-    refuse(sformat(loc(), "Unknown tube model \"%s\": it is not in the model database.", modelName), RefusedAs::Box);
+    refuse(sformat(loc(), "Unknown tube model \"%s\": it is not in the model database.", modelName),
+           RefusedAs::Box);
     return std::nullopt;
   }
   if (!isEvaluable(*model)) {
-    refuse(sformat(loc(),
-                   "The tube model \"%s\" cannot be used: its kp, mu, kvb and kg1 (and kg2 for a pentode) must "
-                   "not be 0.",
-                   modelName),
-           RefusedAs::Box);
+    refuse(
+        sformat(loc(),
+                "The tube model \"%s\" cannot be used: its kp, mu, kvb and kg1 (and kg2 for a pentode) must "
+                "not be 0.",
+                modelName),
+        RefusedAs::Box);
     return std::nullopt;
   }
   return TTube(*model, reference, loc());
@@ -77,9 +81,9 @@ std::vector<Legend> SolverRun::legends() const {
 
 FrequencyResult SolverRun::frequencyResponse(std::vector<TQuadripole> chain) {
   const SolveOptions& o = request_.options;
-  FrequencyResult r = velmorin::frequencyResponse(o.configurationCaption, std::move(chain), legends(),
-                                                   sformat(loc(), "C%d", request_.circuit), o.feedback, o.fmax,
-                                                   o.fmin);
+  FrequencyResult r =
+      velmorin::frequencyResponse(o.configurationCaption, std::move(chain), legends(),
+                                  sformat(loc(), "C%d", request_.circuit), o.feedback, o.fmax, o.fmin);
   result_.frequency = r;
   return r;
 }

@@ -41,7 +41,9 @@ public:
   SolveResult refuse(const std::string& text, RefusedAs as);
 
   void message(MessageKind kind, const std::string& text) { result_.messages.push_back({kind, text}); }
-  void label(const std::string& name, const std::string& caption) { result_.labels.emplace_back(name, caption); }
+  void label(const std::string& name, const std::string& caption) {
+    result_.labels.emplace_back(name, caption);
+  }
 
   // The results row: the time of day (or "ERROR"), then the given cells.
   void addResultRow(bool success, std::vector<std::string> cells);

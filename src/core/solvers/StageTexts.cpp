@@ -9,17 +9,21 @@ namespace velmorin {
 
 namespace {
 
-double dB(double gain) { return 20 * std::log10(std::fabs(gain)); }
+double dB(double gain) {
+  return 20 * std::log10(std::fabs(gain));
+}
 
 // Two resistances in parallel; two zeros make a short, not 0/0.
-double parallel(double a, double b) { return a + b == 0 ? 0 : a * b / (a + b); }
+double parallel(double a, double b) {
+  return a + b == 0 ? 0 : a * b / (a + b);
+}
 
 // The tube's header and parameter lines with the given formats.
 std::string tubeBlock(const TTube& t, const char* header, const char* params) {
   const Locale& l = t.locale();
-  return sformat(l, header, t.Reference(), t.ModelName()) +
-         sformat(l, params, fmtOhm(l, "ρ~", 0, t.ρ()), fmtGm(l, "g<SUB>m</SUB>~", 1, t.gm()),
-                 fmtNum(l, "µ~", 0, t.µ()));
+  return sformat(l, header, t.Reference(), t.ModelName()) + sformat(l, params, fmtOhm(l, "ρ~", 0, t.ρ()),
+                                                                    fmtGm(l, "g<SUB>m</SUB>~", 1, t.gm()),
+                                                                    fmtNum(l, "µ~", 0, t.µ()));
 }
 
 constexpr const char* kHeader = "<P INDENT=\"0\">%s %s</P>";
@@ -125,21 +129,24 @@ std::string textSRPPOptimised(TTube& T1, TTube& T2, double RL, double Ra, double
   s += sformat(l, "<BR>%s", fmtOhm(l, "Output load ", 0, RL));
   s += "<BR><BR><P INDENT=\"20\">If Rk1 bypassed:</P>";
   Ab = -RL * mu1 * (r2 + Ra + Rk2 * mu2) / ((Rk2 + r1) * (r2 + Ra) + RL * (Ra + r2 + r1 + Rk2 * (mu2 + 1)));
-  s += sformat(l, "<P INDENT=\"40\">%s or %sdB</P>", fmtNum(l, "Voltage gain    ", 1, Ab), fmtNum(l, "", 2, dB(Ab)));
+  s += sformat(l, "<P INDENT=\"40\">%s or %sdB</P>", fmtNum(l, "Voltage gain    ", 1, Ab),
+               fmtNum(l, "", 2, dB(Ab)));
   Zb = (Ra + r2) * (Rk2 + r1) / (Ra + r2 + r1 + Rk2 * (mu2 + 1));
   s += sformat(l, "%s", fmtOhm(l, "Output impedance ", 0, Zb));
   s += "<BR><BR><P INDENT=\"20\">If Rk1 UNbypassed:</P>";
   const double K = Rk1 * (mu1 + 1);
   Au = -RL * mu1 * (Ra + r2 + Rk2 * mu2) /
        ((Rk2 + r1 + K) * (Ra + r2) + RL * (Ra + r2 + r1 + K + Rk2 * (mu2 + 1)));
-  s += sformat(l, "<P INDENT=\"40\">%s or %sdB</P>", fmtNum(l, "Voltage gain    ", 1, Au), fmtNum(l, "", 2, dB(Au)));
+  s += sformat(l, "<P INDENT=\"40\">%s or %sdB</P>", fmtNum(l, "Voltage gain    ", 1, Au),
+               fmtNum(l, "", 2, dB(Au)));
   const double M = (r1 + r2) / 2, N = (Rk2 + Rk1) / 2, O = (mu1 + mu2) / 2 + 2;
   Zu = (M + N) * (M + N * O) / (2 * M + 2 * O * N);
   s += sformat(l, "%s", fmtOhm(l, "Output impedance (if Rk1=Rk2)", 0, Zu));
   return s;
 }
 
-std::string textCascode(const TTube& T1, const TTube& T2, double Rk, double RL, double Ra, double& A, double& Zo) {
+std::string textCascode(const TTube& T1, const TTube& T2, double Rk, double RL, double Ra, double& A,
+                        double& Zo) {
   const Locale& l = T1.locale();
   const double mu1 = T1.µ(), mu2 = T2.µ(), r1 = T1.ρ(), r2 = T2.ρ();
   std::string s = tubeBlock(T1, kHeader, kParamsBr);
@@ -166,8 +173,8 @@ std::string textCascode(const TTube& T1, const TTube& T2, double Rk, double RL, 
   return s;
 }
 
-std::string textHalfMuFollower(TTube& T1, TTube& T2, double Rk2, double Rk1, double& Ab, double& Zb, double& Au,
-                               double& Zu, double& ZT2) {
+std::string textHalfMuFollower(TTube& T1, TTube& T2, double Rk2, double Rk1, double& Ab, double& Zb,
+                               double& Au, double& Zu, double& ZT2) {
   const Locale& l = T1.locale();
   std::string s = sformat(l, "<BR><P INDENT=\"0\"><B>Stage (half-µ follower) %s (%s) %s (%s)</B></P>",
                           T1.Reference(), T1.ModelName(), T2.Reference(), T2.ModelName());
@@ -180,20 +187,24 @@ std::string textHalfMuFollower(TTube& T1, TTube& T2, double Rk2, double Rk1, dou
   Zu = Zb + Rk1 * (mu1 + mu2) / 8;
   ZT2 = (mu2 + 1) * Rk2 + r2;
   s += "<BR><P INDENT=\"0\">BYpassed cathode resistors:</P>";
-  s += sformat(l, "<P INDENT=\"40\">%s or %sdB</P>", fmtNum(l, "Voltage gain ", 1, Ab), fmtNum(l, "", 2, dB(Ab)));
+  s += sformat(l, "<P INDENT=\"40\">%s or %sdB</P>", fmtNum(l, "Voltage gain ", 1, Ab),
+               fmtNum(l, "", 2, dB(Ab)));
   s += sformat(l, "%s", fmtOhm(l, "Output impedance ", 0, Zb));
   s += "<BR><BR><P INDENT=\"0\">UNbypassed cathode resistors:</P>";
-  s += sformat(l, "<P INDENT=\"40\">%s or %sdB</P>", fmtNum(l, "Voltage gain ", 1, Au), fmtNum(l, "", 2, dB(Au)));
+  s += sformat(l, "<P INDENT=\"40\">%s or %sdB</P>", fmtNum(l, "Voltage gain ", 1, Au),
+               fmtNum(l, "", 2, dB(Au)));
   s += sformat(l, "%s", fmtOhm(l, "Output impedance ", 0, Zu));
-  s += sformat(l, "<BR><BR><P INDENT=\"0\">%s</P>", fmtOhm(l, "Load presented by " + T2.Reference() + " ", 0, ZT2));
+  s += sformat(l, "<BR><BR><P INDENT=\"0\">%s</P>",
+               fmtOhm(l, "Load presented by " + T2.Reference() + " ", 0, ZT2));
   s += "<P INDENT=\"0\"></P>";
   return s;
 }
 
 std::string textFollowerSink(TTube& Ts, TTube& Tf, double RL, double Rkf, double Rks, double& A, double& Zo) {
   const Locale& l = Ts.locale();
-  std::string s = sformat(l, "<BR><P INDENT=\"0\"><B>Cathode-follower and current sink %s (%s) %s (%s)</B></P>",
-                          Ts.Reference(), Ts.ModelName(), Tf.Reference(), Tf.ModelName());
+  std::string s =
+      sformat(l, "<BR><P INDENT=\"0\"><B>Cathode-follower and current sink %s (%s) %s (%s)</B></P>",
+              Ts.Reference(), Ts.ModelName(), Tf.Reference(), Tf.ModelName());
   s += tubeBlock(Ts, kHeaderBr, kParams);
   s += tubeBlock(Tf, kHeaderBr, kParams);
   const double mus = Ts.µ(), rs = Ts.ρ(), muf = Tf.µ(), rf = Tf.ρ();
@@ -202,7 +213,8 @@ std::string textFollowerSink(TTube& Ts, TTube& Tf, double RL, double Rkf, double
   A = e * muf / ((muf + 1) * (e + Rkf) + rf);
   const double f = Rkf + rf / (muf + 1);
   Zo = Zs * f / (Zs + f);
-  s += sformat(l, "<BR><P INDENT=\"0\">Impedance presented by %s %s</P>", Ts.Reference(), fmtOhm(l, "", 0, Zs));
+  s += sformat(l, "<BR><P INDENT=\"0\">Impedance presented by %s %s</P>", Ts.Reference(),
+               fmtOhm(l, "", 0, Zs));
   s += sformat(l, "%s   %sdB", fmtNum(l, "Voltage gain     ", 2, A), fmtNum(l, "", 2, 20 * std::log10(A)));
   s += sformat(l, "<BR>%s", fmtOhm(l, "Output impedance ", 0, Zo));
   s += "<P INDENT=\"0\"></P>";

@@ -11,7 +11,9 @@
 
 namespace velmorin::testing {
 
-inline TubeModel ecc83Model() { return ecc83(); }
+inline TubeModel ecc83Model() {
+  return ecc83();
+}
 
 // Biased at 250 V with 100 kΩ anode and 1.5 kΩ cathode resistors, with its
 // small-signal parameters computed.

@@ -18,10 +18,11 @@ TEST(CircuitC1, DefaultsSolveCleanly) {
   ASSERT_FALSE(r.refused);
   EXPECT_TRUE(r.success);
   EXPECT_EQ(r.dcReport.find("No convergence"), std::string::npos);
-  EXPECT_EQ(r.dcReport.rfind("<p><b>Common-cathode amplifier, cathode bias</b></p>"
-                             "<p><font color=\"#909090\">Velmorin</font></p>"
-                             "<br><P line-height=\"2\">Total power supply  <FONT color=\"#990000\"><b>250 V</b></FONT>   ",
-                             0),
+  EXPECT_EQ(r.dcReport.rfind(
+                "<p><b>Common-cathode amplifier, cathode bias</b></p>"
+                "<p><font color=\"#909090\">Velmorin</font></p>"
+                "<br><P line-height=\"2\">Total power supply  <FONT color=\"#990000\"><b>250 V</b></FONT>   ",
+                0),
             0u);
 
   ASSERT_EQ(r.stacks.size(), 1u);

@@ -346,7 +346,8 @@ TEST(CircuitC7, BalancingLoopIsBoundedAndSaysWhenItRunsOut) {
   SolveResult r = solve(7, request(7, kEcc83, {{"EdVg", "0"}, {"EdRa1", "1000000M"}}), models);
   const bool ranOut = iterations(r) > 1000;
   EXPECT_LE(iterations(r), 1001);
-  EXPECT_EQ(r.dcReport.find("<br><font color=\"#ff4444\">Too many iterations</font>") != std::string::npos, ranOut);
+  EXPECT_EQ(r.dcReport.find("<br><font color=\"#ff4444\">Too many iterations</font>") != std::string::npos,
+            ranOut);
   if (ranOut)
     EXPECT_EQ(r.resultsRow.at(0), "ERROR");
 }

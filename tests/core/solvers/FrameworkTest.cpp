@@ -1,5 +1,5 @@
-#include "solvers/Entries.h"
 #include "solvers/Framework.h"
+#include "solvers/Entries.h"
 #include "solvers/Precheck.h"
 #include "solvers/ResistorTable.h"
 
@@ -73,10 +73,14 @@ TEST(Precheck, ReportsEveryFailureOnceInOrder) {
        {"Select tube(s)", "Supply voltage must be in the 20 ... 800V interval"}},
       {1, {{"EdVb", EntryKind::Edit, "19.9"}}, {"Supply voltage must be in the 20 ... 800V interval"}},
       {6,
-       {{"LBtube1", EntryKind::TubeList, ""}, {"LBtube2", EntryKind::TubeList, ""}, {"EdVb", EntryKind::Edit, "250"}},
+       {{"LBtube1", EntryKind::TubeList, ""},
+        {"LBtube2", EntryKind::TubeList, ""},
+        {"EdVb", EntryKind::Edit, "250"}},
        {"Select tube(s)", "Select tube(s)"}},
       {37, {{"EdVb", EntryKind::Edit, "250"}, {"EdVg", EntryKind::Edit, "0"}}, {}},
-      {37, {{"EdVb", EntryKind::Edit, "250"}, {"EdVg", EntryKind::Edit, "5"}}, {"Voltage on grid 1 must be negative or null"}},
+      {37,
+       {{"EdVb", EntryKind::Edit, "250"}, {"EdVg", EntryKind::Edit, "5"}},
+       {"Voltage on grid 1 must be negative or null"}},
       {5, {{"EdVb", EntryKind::Edit, "250"}, {"EdVg", EntryKind::Edit, "5"}}, {}},
   };
   for (const auto& c : cases)
@@ -96,9 +100,10 @@ TEST(ResistorTable, ColumnsLineUpRightAligned) {
 
   std::vector<TResistor> one(1);
   setResistor("Rload", one[0], 0.002, 1500);
-  EXPECT_EQ(resistorTable(Locale{}, one), "Rload<FONT color=\"#601010\">  1500Ω</FONT>"
-                                          "<FONT color=\"#73369E\">  2.000mA</FONT><FONT color=\"#990000\">  3.00V</FONT>"
-                                          "<FONT color=\"#e3780E\">  6mW</FONT>");
+  EXPECT_EQ(resistorTable(Locale{}, one),
+            "Rload<FONT color=\"#601010\">  1500Ω</FONT>"
+            "<FONT color=\"#73369E\">  2.000mA</FONT><FONT color=\"#990000\">  3.00V</FONT>"
+            "<FONT color=\"#e3780E\">  6mW</FONT>");
 }
 
 } // namespace

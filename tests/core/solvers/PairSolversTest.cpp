@@ -34,14 +34,16 @@ struct PairPoint {
   double I, Vm;
 };
 
-PairPoint cascodeByCurrent(const TubeModel& m1, const TubeModel& m2, double Vb, double Vg2, double R, double Rk) {
+PairPoint cascodeByCurrent(const TubeModel& m1, const TubeModel& m2, double Vb, double Vg2, double R,
+                           double Rk) {
   auto vm = [&](double i) { return anodeVoltageFor(m1, i, -Rk * i) + Rk * i; };
   double I = fallingRoot([&](double i) { return nkTriode(m2, Vb - R * i - vm(i), Vg2 - vm(i)) - i; }, 0,
                          Vb / (R + Rk + 1));
   return {I, vm(I)};
 }
 
-PairPoint stackedByCurrent(const TubeModel& m1, const TubeModel& m2, double Vb, double Rk1, double Rk2, double Rx) {
+PairPoint stackedByCurrent(const TubeModel& m1, const TubeModel& m2, double Vb, double Rk1, double Rk2,
+                           double Rx) {
   auto vm = [&](double i) { return anodeVoltageFor(m1, i, -Rk1 * i) + Rk1 * i; };
   double I = fallingRoot([&](double i) { return nkTriode(m2, Vb - vm(i) - (Rk2 + Rx) * i, -Rk2 * i) - i; }, 0,
                          Vb / (Rk1 + Rk2 + Rx + 1));
@@ -55,11 +57,10 @@ struct CascodeCase {
 
 TEST(SolveCascodePair, StopsAtTheCircuitsOwnOperatingPoint) {
   const CascodeCase cases[] = {
-      {"ECC83 / 12AX7", 300, 150, 100e3, 1e3, 0},  // a cascode gain stage
+      {"ECC83 / 12AX7", 300, 150, 100e3, 1e3, 0},   // a cascode gain stage
       {"ECC83 / 12AX7", 300, 150, 47e3, 1e3, 10e3}, // with a series resistor
       {"ECC88 / 6DJ8", 250, 120, 0, 4.7e3, 0},      // no anode resistor
-      {"ECC82 / 12AU7", 300, 150, 0, 10e3, 0},
-      {"ECC81 / 12AT7", 250, 100, 22e3, 470, 0},
+      {"ECC82 / 12AU7", 300, 150, 0, 10e3, 0},      {"ECC81 / 12AT7", 250, 100, 22e3, 470, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.tube + std::string(" Ra=") + std::to_string(c.Ra) + " Rk=" + std::to_string(c.Rk));
@@ -86,7 +87,8 @@ TEST(SolveCascodePair, StopsAtTheCircuitsOwnOperatingPoint) {
     // One trace point per pass and tube, after the start points; the caption names the passes.
     EXPECT_EQ(w1.pointCount(), static_cast<std::size_t>(passes) + 2);
     EXPECT_EQ(w2.pointCount(), static_cast<std::size_t>(passes) + 1);
-    EXPECT_EQ(w1.caption.rfind(sformat(Locale{}, "C6 - T1 %s - %d iter. Res ±1µA Ia ", c.tube, passes), 0), 0u)
+    EXPECT_EQ(w1.caption.rfind(sformat(Locale{}, "C6 - T1 %s - %d iter. Res ±1µA Ia ", c.tube, passes), 0),
+              0u)
         << w1.caption;
     EXPECT_TRUE(w2.displayed);
   }

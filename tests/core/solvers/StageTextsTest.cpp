@@ -26,7 +26,9 @@ TEST(StageTexts, CommonCathodeLinesAndGains) {
   const double mu = probe.getMu(), ro = probe.getRo(), RL = 50e3;
   EXPECT_DOUBLE_EQ(Abyp, -mu * RL / (ro + RL));
   EXPECT_DOUBLE_EQ(Aunb, -mu * RL / (ro + RL + (mu + 1) * 1.5e3));
-  EXPECT_EQ(s.rfind("<BR><P INDENT=\"0\">T1 ECC83 / 12AX7</p><P INDENT=\"20\">ρ~<FONT color=\"#601010\"><b>", 0), 0u);
+  EXPECT_EQ(
+      s.rfind("<BR><P INDENT=\"0\">T1 ECC83 / 12AX7</p><P INDENT=\"20\">ρ~<FONT color=\"#601010\"><b>", 0),
+      0u);
   EXPECT_NE(s.find("<BR>AC load <FONT color=\"#601010\"><b>50kΩ</b></FONT>"), std::string::npos);
   // Three blanks before the bypassed dB value, two before the unbypassed one.
   EXPECT_NE(s.find("</b></FONT>   " + sformat(Locale{}, "%.1f", 20 * std::log10(-Abyp)) + "dB</P>"),
@@ -43,7 +45,8 @@ TEST(StageTexts, CathodyneOmitsTheDecibelsOfAZeroGain) {
   double Aa = 0, Ak = 0;
   std::string s = textCathodyne(t, 100e3, 10e3, 0, 10e3, Aa, Ak); // no anode load: Aa = 0
   EXPECT_EQ(Aa, 0);
-  EXPECT_NE(s.find("<BR>Voltage gain on anode   <FONT color=\"#AA0066\"><b>0.00</b></FONT><BR>"), std::string::npos);
+  EXPECT_NE(s.find("<BR>Voltage gain on anode   <FONT color=\"#AA0066\"><b>0.00</b></FONT><BR>"),
+            std::string::npos);
   EXPECT_NE(s.find("Voltage gain on cathode  <FONT color=\"#AA0066\"><b>"), std::string::npos);
   EXPECT_NE(s.find(" or <FONT color=\"#AA0066\"><b>"), std::string::npos);
 }
