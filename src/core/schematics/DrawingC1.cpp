@@ -8,25 +8,9 @@
 
 namespace velmorin::drawings {
 
-namespace {
-
 using plot::Anchor;
 using plot::PointF;
 namespace m = metrics;
-
-// An edit with its caption above, centred on x, its bottom at `bottom`.
-void editAbove(SchematicBuilder& b, const char* name, double centreX, double bottom) {
-  b.anchor(name, centreX - m::kEditWidth / 2, bottom - m::kEditAboveHeight, m::kEditWidth,
-           m::kEditAboveHeight, CaptionSide::Above);
-}
-
-// An edit with its caption on its left, the box starting at x, centred on y.
-void editLeft(SchematicBuilder& b, const char* name, double x, double centreY, int captionChars) {
-  b.anchor(name, x, centreY - m::kEditHeight / 2, m::editLeftWidth(captionChars), m::kEditHeight,
-           CaptionSide::Left);
-}
-
-} // namespace
 
 Schematic drawC1() {
   SchematicBuilder b(500, 520);
@@ -90,19 +74,19 @@ Schematic drawC1() {
   b.ground({390, 470});
 
   // The controls, in the frame's order.
-  editLeft(b, "EdVb", 322, 24, 1);
-  editLeft(b, "EdRa", 322, 94, 2);
-  editAbove(b, "EdRk", 346, 429);
-  editAbove(b, "EdRo", 410, 341);
-  editAbove(b, "EdCo", 460, 341);
-  editAbove(b, "EdRgs", 214, 278);
-  editAbove(b, "EdRg", 134, 481);
-  editAbove(b, "EdCgs", 244, 481);
-  editAbove(b, "EdCi", 109, 278);
-  editAbove(b, "EdCg", 184, 481);
-  editAbove(b, "EdCs", 370, 146);
-  editLeft(b, "EdCk", 408, 410, 2);
-  editAbove(b, "EdRs", 54, 278);
+  b.editLeft("EdVb", 322, 24, 1);
+  b.editLeft("EdRa", 322, 94, 2);
+  b.editAbove("EdRk", 346, 429);
+  b.editAbove("EdRo", 410, 341);
+  b.editAbove("EdCo", 460, 341);
+  b.editAbove("EdRgs", 214, 278);
+  b.editAbove("EdRg", 134, 481);
+  b.editAbove("EdCgs", 244, 481);
+  b.editAbove("EdCi", 109, 278);
+  b.editAbove("EdCg", 184, 481);
+  b.editAbove("EdCs", 370, 146);
+  b.editLeft("EdCk", 408, 410, 2);
+  b.editAbove("EdRs", 54, 278);
   b.anchor("LBtube", 150, 212, m::kTubeListWidth, m::kTubeListHeight);
   b.anchor("CheckBoxCkconnected", 350, 494, 130, m::kCheckBoxHeight);
   b.anchor("CheckBoxC1shunted", 40, 302, 90, m::kCheckBoxHeight);

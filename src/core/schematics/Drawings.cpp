@@ -8,12 +8,16 @@ namespace velmorin {
 
 namespace {
 
-using DrawFunction = Schematic (*)();
+using drawings::DrawFunction;
 
 DrawFunction drawingOf(int n) {
-  static const std::array<DrawFunction, 41> table = [] {
-    std::array<DrawFunction, 41> t{};
+  static const drawings::DrawingTable table = [] {
+    drawings::DrawingTable t{};
     t[1] = drawings::drawC1;
+    drawings::registerC2toC10(t);
+    drawings::registerC11toC20(t);
+    drawings::registerC21toC30(t);
+    drawings::registerC31toC40(t);
     return t;
   }();
   return n >= 1 && n <= 40 ? table[static_cast<std::size_t>(n)] : nullptr;

@@ -1,5 +1,7 @@
 #include "schematics/SchematicBuilder.h"
 
+#include "schematics/ControlMetrics.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -218,6 +220,27 @@ void SchematicBuilder::anchor(std::string name, double x, double y, double w, do
 
 Schematic SchematicBuilder::finish() {
   return std::move(s_);
+}
+
+void SchematicBuilder::editAbove(std::string name, double centreX, double bottom) {
+  anchor(std::move(name), centreX - metrics::kEditWidth / 2, bottom - metrics::kEditAboveHeight,
+         metrics::kEditWidth, metrics::kEditAboveHeight, CaptionSide::Above);
+}
+
+void SchematicBuilder::editLeft(std::string name, double x, double centreY, int captionChars) {
+  anchor(std::move(name), x, centreY - metrics::kEditHeight / 2, metrics::editLeftWidth(captionChars),
+         metrics::kEditHeight, CaptionSide::Left);
+}
+
+void SchematicBuilder::groupBox(double x, double y, double w, double h, std::string caption) {
+  constexpr plot::Argb kFrame = 0xFFA0A0A0;
+  const double captionWidth = plot::textWidth(caption, kTextSize) + 8;
+  s_.scene.line({x, y}, {x + 6, y}, kFrame, 1, false);
+  s_.scene.line({x + 6 + captionWidth, y}, {x + w, y}, kFrame, 1, false);
+  s_.scene.line({x + w, y}, {x + w, y + h}, kFrame, 1, false);
+  s_.scene.line({x + w, y + h}, {x, y + h}, kFrame, 1, false);
+  s_.scene.line({x, y + h}, {x, y}, kFrame, 1, false);
+  s_.scene.text({x + 10, y + 4}, std::move(caption), kInk, kTextSize);
 }
 
 } // namespace velmorin

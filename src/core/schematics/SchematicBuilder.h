@@ -66,6 +66,13 @@ public:
   // The box of one control of the frame.
   void anchor(std::string name, double x, double y, double w, double h,
               CaptionSide caption = CaptionSide::Left, plot::Anchor align = plot::Anchor::Left);
+  // A labelled edit with its caption above, centred on x, its bottom at `bottom`.
+  void editAbove(std::string name, double centreX, double bottom);
+  // A labelled edit with a caption of `captionChars` characters on its left,
+  // the box starting at x, centred on y.
+  void editLeft(std::string name, double x, double centreY, int captionChars);
+  // A group box around some controls: a thin frame with its caption on the top edge.
+  void groupBox(double x, double y, double w, double h, std::string caption);
 
   Schematic finish();
 
