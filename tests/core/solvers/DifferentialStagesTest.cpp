@@ -348,8 +348,9 @@ TEST(CircuitC7, BalancingLoopIsBoundedAndSaysWhenItRunsOut) {
   EXPECT_LE(iterations(r), 1001);
   EXPECT_EQ(r.dcReport.find("<br><font color=\"#ff4444\">Too many iterations</font>") != std::string::npos,
             ranOut);
-  if (ranOut)
+  if (ranOut) {
     EXPECT_EQ(r.resultsRow.at(0), "ERROR");
+  }
 }
 
 TEST(CircuitC7, NearlyCutOffT2LeavesT1CarryingTheTail) {
