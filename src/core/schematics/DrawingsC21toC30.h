@@ -1,0 +1,71 @@
+// The drawings of circuits C21 to C30, and the small parts they share that
+// the builder does not draw.
+#pragma once
+
+#include "schematics/ControlMetrics.h"
+#include "schematics/Schematic.h"
+#include "schematics/SchematicBuilder.h"
+
+#include <string>
+#include <vector>
+
+namespace velmorin::drawings {
+
+Schematic drawC21();
+Schematic drawC22();
+Schematic drawC23();
+Schematic drawC24();
+Schematic drawC25();
+Schematic drawC26();
+Schematic drawC27();
+Schematic drawC28();
+Schematic drawC29();
+Schematic drawC30();
+
+// Kept in a namespace of their own: the other ranges have helpers of the
+// same names.
+namespace c21to30 {
+
+// The tube size of every drawing, as in C1.
+inline constexpr double kTubeRadius = 34;
+// Value labels hold "123.45V" or "12.34mA" in the frame's small font.
+inline constexpr double kValueWidth = 64;
+
+// A tube's designation ("T1"), in C1's bold face, its baseline starting at pos.
+void tubeName(SchematicBuilder& b, plot::PointF pos, std::string name);
+
+// A short name written beside a part or terminal ("Out", "Vg2"), in the
+// drawing's plain text.
+void partName(SchematicBuilder& b, plot::PointF pos, std::string name,
+              plot::Anchor anchor = plot::Anchor::Center);
+
+// A value label of kValueWidth centred on y, starting at x (left aligned) or
+// ending at x (right aligned, for labels left of their node).
+void valueRight(SchematicBuilder& b, std::string name, double x, double centreY, double width = kValueWidth);
+void valueLeft(SchematicBuilder& b, std::string name, double right, double centreY,
+               double width = kValueWidth);
+
+// The tube list, its top-left corner at (x, y).
+void tubeList(SchematicBuilder& b, std::string name, double x, double y);
+
+// A constant-current load between two points on a vertical line: a circle as
+// large as the signal source's with an arrow from top to bottom, the way its
+// current flows.
+void currentLoad(SchematicBuilder& b, plot::PointF top, plot::PointF bottom);
+
+// Triodes drawn facing right, their grid entering from the right: where a
+// grid takes its drive from the right-hand side. Each is the builder's triode
+// mirrored stroke for stroke; they join the drawing when finish() ends it.
+class MirroredTriodes {
+public:
+  TriodePins triode(plot::PointF centre, double radius = kTubeRadius);
+  // The drawing of `b` with these triodes added.
+  Schematic finish(SchematicBuilder& b) const;
+
+private:
+  std::vector<plot::Item> items_;
+};
+
+} // namespace c21to30
+
+} // namespace velmorin::drawings
