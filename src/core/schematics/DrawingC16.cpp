@@ -31,7 +31,7 @@ Schematic drawC16() {
   b.wire({330, rail}, t1.anode);
   const PointF g1{120, 150};
   b.resistor({120, rail}, g1);
-  b.currentArrow({132, 84}, {132, 108});
+  b.currentArrow({108, 84}, {108, 108});
   b.junction(g1);
   b.wire(g1, t1.grid);
 
@@ -69,7 +69,7 @@ Schematic drawC16() {
 
   // The controls, in the frame's order.
   b.editLeft("EdVb", 132, 24, 21);
-  b.editLeft("EdR1", 47, 100, 2);
+  b.editLeft("EdR1", 132, 100, 2);
   b.editLeft("EdR2", 347, 335, 2);
   b.editLeft("EdVref", 290, 475, 8);
   b.editLeft("EdR3", 157, 275, 2);
@@ -81,7 +81,7 @@ Schematic drawC16() {
   parts::valueLabel(b, "LabelVo", 246, 236, 78, Anchor::Right);
   parts::valueLabel(b, "LabelVg2", 238, 326, 60);
   parts::valueLabel(b, "LabelIt", 20, 29, 82, Anchor::Right);
-  parts::valueLabel(b, "LabelIa2", 138, 87, 60);
+  parts::valueLabel(b, "LabelIa2", 20, 87, 82, Anchor::Right);
   parts::valueLabel(b, "LabelIref", 438, 487, 64);
   parts::valueLabel(b, "LabelIdiv", 248, 283, 60);
   return x.finish(b);

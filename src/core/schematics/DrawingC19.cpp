@@ -97,7 +97,9 @@ Schematic drawC19() {
   b.editAbove("EdRo", 490, 359);
   b.anchor("LBtube", 10, 8, m::kTubeListWidth, m::kTubeListHeight);
   // Labels by stage: index 0 is T3's column, 2 is T1's.
-  const auto cathode = [&](const char* label, std::size_t k) { parts::valueLabel(b, label, col[k] + 6, 368, 50); };
+  const auto cathode = [&](const char* label, std::size_t k) {
+    parts::valueLabel(b, label, col[k] + 6, 368, 50);
+  };
   const auto anode = [&](const char* label, std::size_t k) {
     parts::valueLabel(b, label, col[k] - 60, anodes + 6, 54, Anchor::Right);
   };
@@ -111,7 +113,9 @@ Schematic drawC19() {
   parts::valueLabel(b, "LabelVb2", 206, 45, 50, Anchor::Right);
   parts::valueLabel(b, "LabelVb1", 352, 45, 48, Anchor::Right);
   parts::valueLabel(b, "LabelItot", 422, 39, 60, Anchor::Right);
-  const auto current = [&](const char* label, std::size_t k) { parts::valueLabel(b, label, col[k] + 18, 243, 54); };
+  const auto current = [&](const char* label, std::size_t k) {
+    parts::valueLabel(b, label, col[k] + 18, 243, 54);
+  };
   current("LabelI3", 0);
   current("LabelI2", 1);
   current("LabelI1", 2);

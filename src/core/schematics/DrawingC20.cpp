@@ -15,7 +15,7 @@ using plot::PointF;
 namespace m = metrics;
 
 Schematic drawC20() {
-  SchematicBuilder b(520, 540);
+  SchematicBuilder b(520, 520);
   const double chain = 90, top = 40, stage1 = 230, stage2 = 330, out = 150;
 
   // The supply and the filter chain, top left: R1 to V1, R2 to V2 and Ra2;

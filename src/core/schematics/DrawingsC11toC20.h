@@ -54,8 +54,7 @@ void name(SchematicBuilder& b, plot::PointF baseline, std::string text,
           plot::Anchor anchor = plot::Anchor::Left);
 // An edit whose long caption sits above it, both centred in a box `width`
 // wide, room for the caption; `bottom` is the edit's lower edge.
-void editAboveWide(SchematicBuilder& b, std::string controlName, double centreX, double bottom,
-                   double width);
+void editAboveWide(SchematicBuilder& b, std::string controlName, double centreX, double bottom, double width);
 // A value label of the usual height.
 void valueLabel(SchematicBuilder& b, std::string controlName, double x, double y, double width,
                 plot::Anchor align = plot::Anchor::Left);
