@@ -14,7 +14,7 @@ namespace {
 // keeps a mistyped precision from producing a huge text.
 constexpr int kMaxDecimals = 18;
 
-struct Spec {
+struct Conversion {
   bool leftAlign = false;
   int width = -1;
   int precision = -1; // -1: none given; "%.d" gives 0 digits, i.e. none
@@ -43,13 +43,13 @@ std::string_view firstCodePoints(std::string_view s, std::size_t count) {
   return s;
 }
 
-void appendPadded(std::string& out, std::string_view text, const Spec& spec) {
+void appendPadded(std::string& out, std::string_view text, const Conversion& conv) {
   std::size_t len = codePoints(text);
-  std::size_t pad = spec.width > 0 && std::size_t(spec.width) > len ? std::size_t(spec.width) - len : 0;
-  if (!spec.leftAlign)
+  std::size_t pad = conv.width > 0 && std::size_t(conv.width) > len ? std::size_t(conv.width) - len : 0;
+  if (!conv.leftAlign)
     out.append(pad, ' ');
   out.append(text);
-  if (spec.leftAlign)
+  if (conv.leftAlign)
     out.append(pad, ' ');
 }
 
@@ -87,7 +87,7 @@ std::string floatText(const Locale& locale, const FormatArg& arg, int decimals, 
 
 // Reads "[-][width][.precision]type" after a '%'; returns false when the
 // text is not a conversion, `pos` then still points after the '%'.
-bool parseSpec(std::string_view fmt, std::size_t& pos, Spec& spec) {
+bool parseSpec(std::string_view fmt, std::size_t& pos, Conversion& conv) {
   std::size_t p = pos;
   auto readNumber = [&](int& value) {
     bool any = false;
@@ -102,14 +102,14 @@ bool parseSpec(std::string_view fmt, std::size_t& pos, Spec& spec) {
     return any;
   };
   if (p < fmt.size() && fmt[p] == '-') {
-    spec.leftAlign = true;
+    conv.leftAlign = true;
     ++p;
   }
-  readNumber(spec.width);
+  readNumber(conv.width);
   if (p < fmt.size() && fmt[p] == '.') {
     ++p;
-    spec.precision = 0;
-    readNumber(spec.precision);
+    conv.precision = 0;
+    readNumber(conv.precision);
   }
   if (p >= fmt.size())
     return false;
@@ -118,7 +118,7 @@ bool parseSpec(std::string_view fmt, std::size_t& pos, Spec& spec) {
     t = char(t - 'A' + 'a');
   if (t != 's' && t != 'd' && t != 'f' && t != 'n')
     return false;
-  spec.type = t;
+  conv.type = t;
   pos = p + 1;
   return true;
 }
@@ -146,8 +146,8 @@ std::string sformatv(const Locale& locale, std::string_view fmt, const std::vect
       continue;
     }
     std::size_t pos = i + 1;
-    Spec spec;
-    if (!parseSpec(fmt, pos, spec)) {
+    Conversion conv;
+    if (!parseSpec(fmt, pos, conv)) {
       // Not a conversion we know: keep the '%' as written rather than fail
       // the whole report.
       out.push_back('%');
@@ -159,24 +159,24 @@ std::string sformatv(const Locale& locale, std::string_view fmt, const std::vect
       continue; // a missing argument writes nothing
     const FormatArg& arg = args[next++];
     bool isText = std::holds_alternative<std::string>(arg);
-    switch (spec.type) {
+    switch (conv.type) {
     case 's':
       if (isText) {
         std::string_view s = std::get<std::string>(arg);
-        if (spec.precision >= 0)
-          s = firstCodePoints(s, std::size_t(spec.precision));
-        appendPadded(out, s, spec);
+        if (conv.precision >= 0)
+          s = firstCodePoints(s, std::size_t(conv.precision));
+        appendPadded(out, s, conv);
       }
       break;
     case 'd':
       if (!isText)
-        appendPadded(out, integerText(arg, std::min(spec.precision, kMaxDecimals)), spec);
+        appendPadded(out, integerText(arg, std::min(conv.precision, kMaxDecimals)), conv);
       break;
     case 'f':
     case 'n':
       if (!isText) {
-        int decimals = spec.precision < 0 ? 2 : std::min(spec.precision, kMaxDecimals);
-        appendPadded(out, floatText(locale, arg, decimals, spec.type == 'n'), spec);
+        int decimals = conv.precision < 0 ? 2 : std::min(conv.precision, kMaxDecimals);
+        appendPadded(out, floatText(locale, arg, decimals, conv.type == 'n'), conv);
       }
       break;
     }
