@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   fonts-noto-mono xvfb xauth imagemagick poppler-utils
+  ca-certificates
 )
 
 missing=()

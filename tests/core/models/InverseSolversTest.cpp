@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 namespace velmorin {
 namespace {
@@ -20,6 +21,9 @@ struct Request {
   const char* model;
   double Ia, V, Vs; // V: the anode voltage for whichVg, the grid voltage for whichVa
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Request& c, std::ostream* os) { *os << c.model << " Ia " << c.Ia << " V " << c.V; }
 
 TubeModel modelNamed(const char* name) {
   const std::string n = name;

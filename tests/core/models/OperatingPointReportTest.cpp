@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace velmorin {
@@ -63,6 +64,9 @@ struct SoaCase {
   double Vak, Ia, Vek, Ie;
   bool issue;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const SoaCase& c, std::ostream* os) { *os << c.what; }
 
 class DisplayOPSoa : public ::testing::TestWithParam<SoaCase> {};
 

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 namespace velmorin::plot {
 namespace {
@@ -227,6 +228,8 @@ struct StopCase {
   Stop stop;
 };
 
+void PrintTo(const StopCase& c, std::ostream* os) { *os << c.name; }
+
 class CharacteristicStops : public ::testing::TestWithParam<StopCase> {};
 
 // The loop tests the next voltage with the last current after each point:
@@ -280,6 +283,8 @@ struct DegenerateCase {
   double Ia = 1e-3;
   double width = kW, height = kH;
 };
+
+void PrintTo(const DegenerateCase& c, std::ostream* os) { *os << c.name; }
 
 class LoadLineDegenerate : public ::testing::TestWithParam<DegenerateCase> {};
 

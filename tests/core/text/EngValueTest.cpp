@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace velmorin {
 namespace {
 
@@ -12,6 +14,9 @@ struct EngCase {
   const char* text;
   double expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const EngCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class ParseEngValueDot : public ::testing::TestWithParam<EngCase> {};
 

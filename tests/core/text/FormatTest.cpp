@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 namespace velmorin {
 namespace {
@@ -19,6 +20,9 @@ struct NumberCase {
   const char* dot;   // with decimal "." and thousands ","
   const char* comma; // with decimal "," and thousands "."
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.fmt << " -> \"" << c.dot << '"'; }
 
 class SformatNumber : public ::testing::TestWithParam<NumberCase> {};
 
