@@ -10,6 +10,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   fonts-noto-mono xvfb xauth imagemagick poppler-utils
   ca-certificates
+  # The menu opens the user manual, the web site and mail through xdg-open;
+  # a small PDF viewer makes sure the manual opens on a bare desktop.
+  xdg-utils mupdf
 )
 
 missing=()
