@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace velmorin::plot {
 
@@ -73,19 +74,37 @@ private:
 
 // One polyline per run of plottable points: a gain of 0 or a value that is
 // not a number has no place on a logarithmic axis.
+// A curve ends at the foot of the gain axis: the part below -20 dB is cut
+// off where it crosses it, so it never runs over the legends underneath.
 void drawCurve(Scene& scene, const Axes& ax, const std::vector<double>& freqs, const BodeCurve& c,
                double width) {
+  const double bottom = ax.y(kBottomGain);
   std::vector<PointF> run;
   auto flush = [&] {
     if (run.size() >= 2)
       scene.polyline(run, c.color, width);
     run.clear();
   };
+  auto crossing = [&](PointF a, PointF b) {
+    const double t = (bottom - a.y) / (b.y - a.y);
+    return PointF{a.x + t * (b.x - a.x), bottom};
+  };
+  std::optional<PointF> last;
   for (std::size_t i = 0; i < freqs.size() && i < c.gains.size(); ++i) {
-    if (plottable(c.gains[i]))
-      run.push_back({ax.x(freqs[i]), ax.y(c.gains[i])});
-    else
+    if (!plottable(c.gains[i])) {
       flush();
+      last.reset();
+      continue;
+    }
+    const PointF p{ax.x(freqs[i]), ax.y(c.gains[i])};
+    const bool below = p.y > bottom;
+    if (last && (last->y > bottom) != below && last->y != bottom && p.y != bottom)
+      run.push_back(crossing(*last, p));
+    if (below)
+      flush();
+    else
+      run.push_back(p);
+    last = p;
   }
   flush();
 }

@@ -256,3 +256,33 @@ TEST(BodePlot, UnplottableDataGivesAFiniteScene) {
 
   EXPECT_TRUE(allFinite(bodeScene(BodeData{}, Locale{}, 10, 10)));
 }
+
+// A curve that dips under -20 dB stops at the foot of the axis where it
+// crosses it and starts again where it comes back, so nothing of it runs
+// over the legends below the plot.
+TEST(BodePlot, CurvesAreCutAtTheFootOfTheGainAxis) {
+  BodeData d = sample();
+  std::vector<double>& g = d.outputs[0].gains; // "RC input"
+  g[0] = 0.01;   // below from the start
+  g[1] = 0.01;
+  g[2] = 1;      // back above: enters at the crossing of 1..2
+  g[10] = 0.001; // a dip between two points above
+  g.back() = 0.1; // ends exactly on the foot
+  const auto curves = itemsOf<Polyline>(bodeScene(d, Locale{}, W, H));
+  ASSERT_EQ(curves.size(), 4u);
+  const double bottom = yOf(0.1);
+  for (std::size_t k = 0; k < 2; ++k)
+    for (const PointF& p : curves[k].points)
+      EXPECT_LE(p.y, bottom + 1e-9);
+
+  // The crossing lies on the straight segment between the neighbours, in
+  // the plot's logarithmic coordinates: 0.01 to 1 crosses 0.1 half-way.
+  const double x1 = curves[0].points.front().x;
+  const double xa = 60 + std::log10(2.0) / 5 * (W - 90), xb = 60 + std::log10(3.0) / 5 * (W - 90);
+  EXPECT_NEAR(curves[0].points.front().y, bottom, 1e-9);
+  EXPECT_NEAR(x1, (xa + xb) / 2, 1e-9);
+  EXPECT_NEAR(curves[0].points.back().y, bottom, 1e-9);
+  EXPECT_NEAR(curves[1].points.front().y, bottom, 1e-9);
+  EXPECT_NEAR(curves[1].points.back().y, bottom, 1e-9);
+  EXPECT_EQ(curves[1].points.back().x, W - 30);
+}
