@@ -73,6 +73,14 @@ TEST(CircuitFrame, ControlsInsideTheTransformerBoxAreLeftOutOfTheChecks) {
   EXPECT_TRUE(has(all, "EdRa"));
   EXPECT_FALSE(has(onFrame, "EdRa"));
   EXPECT_TRUE(has(onFrame, "EdVb"));
+
+  // Nothing restores them, so they show the frame's own values from the start.
+  EXPECT_EQ(frame.edit("EdRa")->text(), "3000");
+  EXPECT_EQ(frame.edit("EdRp")->text(), "100");
+  EXPECT_EQ(frame.list("LBYt")->currentText(), "95");
+  // The controls the window restores start empty until it does.
+  EXPECT_EQ(frame.edit("EdVb")->text(), "");
+  EXPECT_EQ(frame.list("LBparallel")->currentIndex(), -1);
 }
 
 } // namespace

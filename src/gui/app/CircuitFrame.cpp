@@ -63,7 +63,9 @@ QWidget* CircuitFrame::makeControl(const FrameControl& c, QWidget* parent, bool 
     }
     for (const std::string& item : c.items)
       box->addItem(qs(item));
-    box->setCurrentIndex(-1);
+    // A list that nothing restores shows the frame's own choice; the others
+    // are set when the window restores its circuit.
+    box->setCurrentIndex(c.remembered ? -1 : box->findText(qs(c.defaultText), Qt::MatchExactly));
     box->setToolTip(qs(c.hint));
     return box;
   }
@@ -97,6 +99,9 @@ QLineEdit* setUpEdit(LabelledEdit* box, const FrameControl& c) {
   if (c.maxLength > 0)
     edit->setMaxLength(c.maxLength);
   edit->setToolTip(qs(c.hint));
+  // An edit that nothing restores keeps the frame's own text.
+  if (!c.remembered)
+    edit->setText(qs(c.defaultText));
   return edit;
 }
 
