@@ -37,7 +37,7 @@ Schematic drawC1() {
 
   const TriodePins t = b.triode({310, signalY}, 34);
   b.wire(g, t.grid);
-  b.text({350, 272}, "T1", SchematicBuilder::kInk, 10, Anchor::Left, true);
+  b.tubeName({350, 272}, "T1", Anchor::Left);
 
   // Anode: supply, Ra, the anode node.
   const PointF anode{310, 160};
@@ -61,7 +61,7 @@ Schematic drawC1() {
   b.ground({460, 280});
   b.wire(out2, {486, 160});
   b.terminal({490, 160});
-  b.text({488, 148}, "Out", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({488, 148}, "Out", Anchor::Center);
 
   // Cathode: Rk to ground, the bypass capacitor Ck beside it.
   const PointF k{310, 350};

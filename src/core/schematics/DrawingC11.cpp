@@ -21,8 +21,8 @@ Schematic drawC11() {
   // The two halves, mirror images about the supply line.
   const TriodePins t1 = b.triode({170, tubes}, 34);
   const TriodePins t2 = x.mirroredTriode({350, tubes}, 34);
-  parts::designation(b, {210, 312}, "T1");
-  parts::designation(b, {310, 312}, "T2", Anchor::Right);
+  b.tubeName({210, 312}, "T1");
+  b.tubeName({310, 312}, "T2", Anchor::Right);
 
   // Supply, the common anode load and the anode bus.
   b.supply({260, 24});
@@ -48,11 +48,11 @@ Schematic drawC11() {
   b.ground({490, 210});
   b.wire({490, bus}, {502, bus});
   b.terminal({506, bus});
-  parts::name(b, {506, bus - 12}, "Out", Anchor::Center);
+  b.partName({506, bus - 12}, "Out", Anchor::Center);
 
   // Input 1: Cg to T1's grid, Rg to ground.
   b.terminal({16, tubes});
-  parts::name(b, {16, tubes + 22}, "In1", Anchor::Center);
+  b.partName({16, tubes + 22}, "In1", Anchor::Center);
   b.capacitor({20, tubes}, {76, tubes});
   b.wire({76, tubes}, {100, tubes});
   b.junction({100, tubes});
@@ -68,9 +68,9 @@ Schematic drawC11() {
   b.wire({420, tubes}, {444, tubes});
   b.capacitor({444, tubes}, {500, tubes});
   b.terminal({504, tubes});
-  parts::name(b, {504, tubes + 22}, "In2", Anchor::Center);
-  parts::name(b, {472, tubes - 12}, "Cg", Anchor::Center);
-  parts::name(b, {432, 389}, "Rg");
+  b.partName({504, tubes + 22}, "In2", Anchor::Center);
+  b.partName({472, tubes - 12}, "Cg", Anchor::Center);
+  b.partName({432, 389}, "Rg");
 
   // The joined cathodes: Rk and its bypass Ck to ground.
   b.wire({t1.cathode, {170, cathodes}, {350, cathodes}, t2.cathode});

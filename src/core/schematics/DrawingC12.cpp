@@ -19,12 +19,12 @@ Schematic drawC12() {
 
   const TriodePins t1 = b.triode({170, tubes}, 34);
   const TriodePins t2 = x.mirroredTriode({350, tubes}, 34);
-  parts::designation(b, {210, 312}, "T1");
-  parts::designation(b, {310, 312}, "T2", Anchor::Right);
+  b.tubeName({210, 312}, "T1");
+  b.tubeName({310, 312}, "T2", Anchor::Right);
 
   // Supply, the common anode load and the anode bus.
   b.supply({260, 24});
-  parts::name(b, {279, 28}, "V", Anchor::Right);
+  b.partName({279, 28}, "V", Anchor::Right);
   b.resistor({260, 28}, {260, bus});
   b.currentArrow({248, 62}, {248, 86});
   b.wire({t1.anode, {170, bus}, {350, bus}});
@@ -43,11 +43,11 @@ Schematic drawC12() {
   b.ground({440, 210});
   b.wire({440, bus}, {502, bus});
   b.terminal({506, bus});
-  parts::name(b, {506, bus - 12}, "Out", Anchor::Center);
+  b.partName({506, bus - 12}, "Out", Anchor::Center);
 
   // Each grid at 0 V through its grid resistor; the inputs drive them directly.
   b.terminal({16, tubes});
-  parts::name(b, {16, tubes + 22}, "In1", Anchor::Center);
+  b.partName({16, tubes + 22}, "In1", Anchor::Center);
   b.wire({20, tubes}, {70, tubes});
   b.junction({70, tubes});
   b.resistor({70, tubes}, {70, 410});
@@ -59,7 +59,7 @@ Schematic drawC12() {
   b.ground({450, 410});
   b.wire({450, tubes}, {500, tubes});
   b.terminal({504, tubes});
-  parts::name(b, {504, tubes + 22}, "In2", Anchor::Center);
+  b.partName({504, tubes + 22}, "In2", Anchor::Center);
 
   // Each cathode on its own resistor, bypassed.
   b.wire(t1.cathode, {170, cathodes});

@@ -18,12 +18,12 @@ Schematic drawC13() {
   const double tube = 290;
 
   const TriodePins t = b.triode({250, tube}, 34);
-  parts::designation(b, {290, 272}, "T1");
+  b.tubeName({290, 272}, "T1");
 
   // Anode: supply, Ra, the anode node.
   const PointF anode{250, 160};
   b.supply({250, 24});
-  parts::name(b, {269, 28}, "V", Anchor::Right);
+  b.partName({269, 28}, "V", Anchor::Right);
   b.resistor({250, 28}, anode);
   b.junction(anode);
   b.wire(anode, t.anode);
@@ -37,7 +37,7 @@ Schematic drawC13() {
   b.ground({350, 280});
   b.wire({350, 160}, {416, 160});
   b.terminal({420, 160});
-  parts::name(b, {420, 148}, "Out", Anchor::Center);
+  b.partName({420, 148}, "Out", Anchor::Center);
 
   // Grid: held at Vg.
   b.terminal({116, tube});

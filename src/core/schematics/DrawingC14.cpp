@@ -25,9 +25,9 @@ Schematic drawC14() {
 
   // T1 and its input: Cs, Rg to ground, the stopper Rs and Cg at the grid.
   const TriodePins t1 = b.triode({190, signal1}, 34);
-  parts::designation(b, {230, 342}, "T1");
+  b.tubeName({230, 342}, "T1");
   b.terminal({16, signal1});
-  parts::name(b, {16, signal1 + 22}, "In", Anchor::Center);
+  b.partName({16, signal1 + 22}, "In", Anchor::Center);
   b.capacitor({20, signal1}, {64, signal1});
   b.wire({64, signal1}, {84, signal1});
   b.junction({84, signal1});
@@ -72,7 +72,7 @@ Schematic drawC14() {
 
   // T2: the grid stopper Rgs and Cgs, the anode load, the cathode network.
   const TriodePins t2 = b.triode({375, shift}, 34);
-  parts::designation(b, {346, 186}, "T2", Anchor::Right);
+  b.tubeName({346, 186}, "T2", Anchor::Right);
   b.resistor(tap, {320, shift});
   b.wire({320, shift}, {325, shift});
   b.junction({325, shift});
@@ -106,7 +106,7 @@ Schematic drawC14() {
   b.ground({485, 190});
   b.wire({485, out}, {502, out});
   b.terminal({506, out});
-  parts::name(b, {506, out - 12}, "Out", Anchor::Center);
+  b.partName({506, out - 12}, "Out", Anchor::Center);
 
   // The controls, in the frame's order.
   b.editLeft("EdVb", 202, 24, 1);

@@ -20,8 +20,8 @@ Schematic drawC15() {
 
   const TriodePins t1 = b.triode({180, tubes}, 34);
   const TriodePins t2 = x.mirroredTriode({340, tubes}, 34);
-  parts::designation(b, {220, 302}, "T1");
-  parts::designation(b, {300, 302}, "T2", Anchor::Right);
+  b.tubeName({220, 302}, "T1");
+  b.tubeName({300, 302}, "T2", Anchor::Right);
 
   // Supply rail and the two anode loads.
   b.supply({260, 24});
@@ -51,7 +51,7 @@ Schematic drawC15() {
   b.ground({50, 230});
   b.wire({50, anodes}, {20, anodes});
   b.terminal({16, anodes});
-  parts::name(b, {4, anodes - 12}, "Out1");
+  b.partName({4, anodes - 12}, "Out1");
 
   // Output 2 on the right: Ca2, Ro2 and Co2.
   b.wire(a2, {360, anodes});
@@ -66,11 +66,11 @@ Schematic drawC15() {
   b.ground({470, 230});
   b.wire({470, anodes}, {500, anodes});
   b.terminal({504, anodes});
-  parts::name(b, {516, anodes - 12}, "Out2", Anchor::Right);
+  b.partName({516, anodes - 12}, "Out2", Anchor::Right);
 
   // T1's input through Cg; each grid returned through Rg to the tail tap.
   b.terminal({16, tubes});
-  parts::name(b, {16, tubes - 12}, "In", Anchor::Center);
+  b.partName({16, tubes - 12}, "In", Anchor::Center);
   b.capacitor({20, tubes}, {70, tubes});
   b.wire({70, tubes}, {110, tubes});
   b.junction({110, tubes});
@@ -80,7 +80,7 @@ Schematic drawC15() {
   b.junction({410, tubes});
   b.resistor({410, tubes}, {410, ret});
   b.wire({{110, ret}, {410, ret}});
-  parts::name(b, {398, 394}, "Rg", Anchor::Right);
+  b.partName({398, 394}, "Rg", Anchor::Right);
   // T2's grid at signal ground.
   b.wire({410, tubes}, {450, tubes});
   b.capacitor({450, tubes}, {450, 400});

@@ -27,7 +27,7 @@ Schematic drawC16() {
 
   // The ballast T1, its grid on T2's anode and R1.
   const TriodePins t1 = b.triode({330, 150}, 34);
-  parts::designation(b, {370, 130}, "T1 Ballast");
+  b.tubeName({370, 130}, "T1 Ballast");
   b.wire({330, rail}, t1.anode);
   const PointF g1{120, 150};
   b.resistor({120, rail}, g1);
@@ -37,7 +37,7 @@ Schematic drawC16() {
 
   // The error amplifier T2, its grid on the divider's tap.
   const TriodePins t2 = x.mirroredTriode({120, 320}, 34);
-  parts::designation(b, {10, 276}, "T2 Amplifier");
+  b.tubeName({10, 276}, "T2 Amplifier");
   b.wire(g1, t2.anode);
 
   // Output node: the divider on the left, the reference feed, the load.
@@ -46,7 +46,7 @@ Schematic drawC16() {
   b.junction(vo);
   b.wire({230, out}, {502, out});
   b.terminal({506, out});
-  parts::name(b, {506, out - 12}, "Out", Anchor::Center);
+  b.partName({506, out - 12}, "Out", Anchor::Center);
   const PointF g2{230, 320};
   b.resistor({230, out}, g2);
   b.currentArrow({242, 280}, {242, 304});

@@ -17,7 +17,7 @@ Schematic drawC17() {
   const double rail = 50, grid = 200, out = 300;
 
   b.supply({100, 24});
-  parts::name(b, {119, 28}, "V", Anchor::Right);
+  b.partName({119, 28}, "V", Anchor::Right);
   b.wire({100, 28}, {100, rail});
   b.junction({100, rail});
   b.wire({100, rail}, {330, rail});
@@ -31,14 +31,14 @@ Schematic drawC17() {
 
   // The ballast, its grid on the reference, its cathode the output.
   const TriodePins t = b.triode({330, grid}, 34);
-  parts::designation(b, {370, 190}, "Ballast");
+  b.tubeName({370, 190}, "Ballast");
   b.wire({330, rail}, t.anode);
   b.wire(ref, t.grid);
   const PointF vo{330, out};
   b.wire(t.cathode, vo);
   b.wire(vo, {502, out});
   b.terminal({506, out});
-  parts::name(b, {506, out - 12}, "Out", Anchor::Center);
+  b.partName({506, out - 12}, "Out", Anchor::Center);
   b.junction({420, out});
   x.currentSource({420, out}, {420, 400});
   b.ground({420, 400});

@@ -19,13 +19,13 @@ Schematic drawC18() {
 
   // Supply and the series resistor R1 to the output.
   b.supply({40, 24});
-  parts::name(b, {59, 28}, "V", Anchor::Right);
+  b.partName({59, 28}, "V", Anchor::Right);
   b.wire({{40, 28}, {40, out}});
   b.currentArrow({52, 50}, {52, 74});
   b.resistor({40, out}, {190, out});
   b.wire({190, out}, {486, out});
   b.terminal({490, out});
-  parts::name(b, {490, out - 12}, "Out", Anchor::Center);
+  b.partName({490, out - 12}, "Out", Anchor::Center);
 
   // The divider across the output.
   const PointF tap{220, grid};
@@ -37,7 +37,7 @@ Schematic drawC18() {
 
   // T1, the shunt: anode on the output, cathode on the zener, grid on the tap.
   const TriodePins t = b.triode({330, grid}, 34);
-  parts::designation(b, {290, 200}, "T1", Anchor::Right);
+  b.tubeName({290, 200}, "T1", Anchor::Right);
   b.junction({330, out});
   b.wire({330, out}, t.anode);
   b.currentArrow({318, 130}, {318, 154});

@@ -42,7 +42,7 @@ Schematic drawC19() {
   for (std::size_t k = 0; k < 3; ++k) {
     const double c = col[k];
     t[k] = b.triode({c, tubes}, 34);
-    parts::designation(b, {c + 40, tubes - 18}, "T" + std::to_string(3 - k));
+    b.tubeName({c + 40, tubes - 18}, "T" + std::to_string(3 - k));
     b.resistor({c, chain}, {c, anodes});
     b.junction({c, anodes});
     b.wire({c, anodes}, t[k].anode);
@@ -53,7 +53,7 @@ Schematic drawC19() {
 
   // The input straight to T3's grid, with its grid resistor.
   b.terminal({16, tubes});
-  parts::name(b, {16, tubes - 12}, "In", Anchor::Center);
+  b.partName({16, tubes - 12}, "In", Anchor::Center);
   b.wire({20, tubes}, t[0].grid);
   b.junction({44, tubes});
   b.resistor({44, tubes}, {44, 390});
@@ -79,7 +79,7 @@ Schematic drawC19() {
   b.resistor({490, anodes}, {490, 300});
   b.ground({490, 300});
   b.terminal({510, anodes});
-  parts::name(b, {518, anodes - 12}, "Out", Anchor::Right);
+  b.partName({518, anodes - 12}, "Out", Anchor::Right);
 
   // The controls, in the frame's order.
   b.editLeft("EdVb", 434, 24, 1);

@@ -26,7 +26,7 @@ Schematic drawC2() {
 
   const TriodePins t = b.triode({x, gridY}, kTubeRadius);
   b.wire(gridNode, t.grid);
-  tubeName(b, {290, 190}, "T1");
+  b.tubeName({290, 190}, "T1");
 
   // Anode: supply, Ra, the anode node.
   const PointF anode{x, 110};

@@ -34,7 +34,7 @@ Schematic drawC20() {
 
   // T2 and its input: source, Rs, Cs, Rg2 and Cg, the stopper Rgs2 and Cgs2.
   const TriodePins t2 = b.triode({242, stage2}, 34);
-  parts::designation(b, {252, 290}, "T2");
+  b.tubeName({252, 290}, "T2");
   b.source({16, stage2}, {16, 410});
   b.ground({16, 410});
   b.resistor({16, stage2}, {64, stage2});
@@ -70,7 +70,7 @@ Schematic drawC20() {
 
   // The interstage: Ca2, Rg1 to ground, the stopper Rgs1 and Cgs1 at T1's grid.
   const TriodePins t1 = b.triode({388, stage1}, 34);
-  parts::designation(b, {400, 180}, "T1");
+  b.tubeName({400, 180}, "T1");
   b.wire(a2, {248, stage1});
   b.capacitor({248, stage1}, {288, stage1});
   b.wire({288, stage1}, {302, stage1});
@@ -111,7 +111,7 @@ Schematic drawC20() {
   b.ground({496, 200});
   b.wire({496, out}, {512, out});
   b.terminal({516, out});
-  parts::name(b, {520, out - 12}, "Out", Anchor::Right);
+  b.partName({520, out - 12}, "Out", Anchor::Right);
 
   // The controls, in the frame's order.
   b.editLeft("EdVb", 32, 24, 1);

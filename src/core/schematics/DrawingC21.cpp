@@ -42,13 +42,13 @@ Schematic drawC21() {
   // First stage: T2 on top, R2 down to the middle node, T1 below.
   const TriodePins t2 = mirrored.triode({x1, topY});
   b.wire({x1, rail.y}, t2.anode);
-  tubeName(b, {x1 - 62, topY - 18}, "T2");
+  b.tubeName({x1 - 62, topY - 18}, "T2");
   const PointF middle{x1, middleY};
   b.resistor(t2.cathode, middle);
   b.junction(middle);
   const TriodePins t1 = b.triode({x1, bottomY}, kTubeRadius);
   b.wire(middle, t1.anode);
-  tubeName(b, {x1 + 40, bottomY - 18}, "T1");
+  b.tubeName({x1 + 40, bottomY - 18}, "T1");
   b.wire(g, t1.grid);
   b.currentArrow({x1 + 12, 228}, {x1 + 12, 248});
 
@@ -70,13 +70,13 @@ Schematic drawC21() {
 
   // Second stage: T4 from the supply, R4 down to the output node, the sink T3.
   b.wire({x2, rail.y}, t4.anode);
-  tubeName(b, {x2 + 40, topY - 18}, "T4");
+  b.tubeName({x2 + 40, topY - 18}, "T4");
   const PointF out{x2, middleY};
   b.resistor(t4.cathode, out);
   b.junction(out);
   const TriodePins t3 = b.triode({x2, bottomY}, kTubeRadius);
   b.wire(out, t3.anode);
-  tubeName(b, {x2 + 40, bottomY - 18}, "T3");
+  b.tubeName({x2 + 40, bottomY - 18}, "T3");
   b.wire({t3.grid, {306, bottomY}, {306, 300}});
   b.ground({306, 300});
   b.currentArrow({x2 - 12, 228}, {x2 - 12, 248});
@@ -99,7 +99,7 @@ Schematic drawC21() {
   b.ground({o2.x, 310});
   b.wire(o2, {504, middleY});
   b.terminal({508, middleY});
-  partName(b, {506, middleY - 12}, "Out");
+  b.partName({506, middleY - 12}, "Out", plot::Anchor::Center);
 
   // The controls, in the frame's order.
   b.editLeft("EdVb", rail.x + 12, 24, 1);

@@ -18,11 +18,11 @@ Schematic drawC22() {
   const TriodePins t2 = b.triode({x, 130}, kTubeRadius);
   b.wire({x, 28}, t2.anode);
   b.currentArrow({x - 12, 44}, {x - 12, 68});
-  tubeName(b, {x + 40, 112}, "T2");
+  b.tubeName({x + 40, 112}, "T2");
   const PointF bias{150, 130};
   b.wire({bias.x + 4, bias.y}, t2.grid);
   b.terminal(bias);
-  partName(b, {bias.x, bias.y - 12}, "Vg2");
+  b.partName({bias.x, bias.y - 12}, "Vg2", plot::Anchor::Center);
 
   // R2 from T2's cathode, the output node, down to the middle node on T1's anode.
   const PointF k2{x, 190}, middle{x, 270};
@@ -31,7 +31,7 @@ Schematic drawC22() {
   b.resistor(k2, middle);
   const TriodePins t1 = b.triode({x, 340}, kTubeRadius);
   b.wire(middle, t1.anode);
-  tubeName(b, {x + 40, 322}, "T1");
+  b.tubeName({x + 40, 322}, "T1");
 
   // The signal drives T1's grid, which the source returns to ground.
   b.source({60, 340}, {60, 420});
@@ -54,7 +54,7 @@ Schematic drawC22() {
   b.ground({out.x, 300});
   b.wire(out, {466, 190});
   b.terminal({470, 190});
-  partName(b, {468, 178}, "Out");
+  b.partName({468, 178}, "Out", plot::Anchor::Center);
 
   // The controls, in the frame's order.
   b.editLeft("EdVb", x + 12, 24, 1);

@@ -32,8 +32,8 @@ Schematic drawC23() {
   b.wire(a1, t1.anode);
   b.wire(a2, t2.anode);
   b.junction(a2);
-  tubeName(b, {x1 + 40, pairY - 18}, "T1");
-  tubeName(b, {x2 - 52, pairY - 18}, "T2");
+  b.tubeName({x1 + 40, pairY - 18}, "T1");
+  b.tubeName({x2 - 52, pairY - 18}, "T2");
   const PointF k12{185, cathodeY};
   b.wire({t1.cathode, {x1, cathodeY}, {x2, cathodeY}, t2.cathode});
   b.junction(k12);
@@ -47,7 +47,7 @@ Schematic drawC23() {
   const PointF vg1{24, pairY};
   b.terminal(vg1);
   b.wire({vg1.x + 4, pairY}, t1.grid);
-  partName(b, {vg1.x, pairY - 12}, "Vg1");
+  b.partName({vg1.x, pairY - 12}, "Vg1", plot::Anchor::Center);
 
   // Output pair: T4 from the rail, its grid on T2's anode; T3 below it,
   // grid at ground, Rk3 in its cathode.
@@ -55,13 +55,13 @@ Schematic drawC23() {
   b.wire({x3, railY}, t4.anode);
   b.wire(a2, t4.grid);
   b.currentArrow({x3 + 12, 78}, {x3 + 12, 98});
-  tubeName(b, {x3 + 40, 132}, "T4");
+  b.tubeName({x3 + 40, 132}, "T4");
   const PointF out{x3, pairY};
   b.wire(t4.cathode, out);
   b.junction(out);
   const TriodePins t3 = b.triode({x3, 300}, kTubeRadius);
   b.wire(out, t3.anode);
-  tubeName(b, {x3 + 40, 282}, "T3");
+  b.tubeName({x3 + 40, 282}, "T3");
   b.wire({t3.grid, {390, 300}, {390, 310}});
   b.ground({390, 310});
   const PointF k3{x3, 356};
@@ -71,7 +71,7 @@ Schematic drawC23() {
   b.currentArrow({x3 + 12, 362}, {x3 + 12, 382});
   b.wire(out, {496, pairY});
   b.terminal({500, pairY});
-  partName(b, {498, pairY - 12}, "Out");
+  b.partName({498, pairY - 12}, "Out", plot::Anchor::Center);
 
   // Feedback: Rf1 from the output to T2's grid, Rf2 from there to ground.
   const PointF tap{340, pairY};

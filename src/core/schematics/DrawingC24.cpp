@@ -25,7 +25,7 @@ Schematic drawC24() {
   const TriodePins t3 = b.triode({x3, 125}, kTubeRadius);
   b.wire({x3, railY}, t3.anode);
   b.currentArrow({x3 - 12, 62}, {x3 - 12, 84});
-  tubeName(b, {x3 + 40, 107}, "T3");
+  b.tubeName({x3 + 40, 107}, "T3");
   b.wire(t3.cathode, {x3, outY});
 
   // R2 from the supply to the output node.
@@ -38,7 +38,7 @@ Schematic drawC24() {
   b.junction({xr, outY});
   b.junction({x2, outY});
   b.terminal({500, outY});
-  partName(b, {498, outY - 12}, "Out");
+  b.partName({498, outY - 12}, "Out", plot::Anchor::Center);
 
   // T1 with R1 to the output node; its anode drives T3's grid.
   const PointF a1{x1, 270};
@@ -48,7 +48,7 @@ Schematic drawC24() {
   const TriodePins t1 = b.triode({x1, 330}, kTubeRadius);
   b.wire(a1, t1.anode);
   b.currentArrow({x1 + 12, 276}, {x1 + 12, 294});
-  tubeName(b, {x1 + 40, 312}, "T1");
+  b.tubeName({x1 + 40, 312}, "T1");
   b.source({40, 330}, {40, 410});
   b.ground({40, 410});
   b.wire({40, 330}, t1.grid);
@@ -65,7 +65,7 @@ Schematic drawC24() {
   b.wire(k1, t2.grid);
   b.wire({x2, outY}, t2.anode);
   b.currentArrow({x2 - 12, 296}, {x2 - 12, 316});
-  tubeName(b, {x2 + 40, 362}, "T2");
+  b.tubeName({x2 + 40, 362}, "T2");
   const PointF k2{x2, 430};
   b.wire(t2.cathode, k2);
   b.resistor(k2, {x2, 490});

@@ -18,7 +18,7 @@ Schematic drawC25() {
   const TriodePins t = b.triode({x, y}, kTubeRadius);
   b.wire({x, va.y + 4}, t.anode);
   b.currentArrow({x - 12, 90}, {x - 12, 116});
-  tubeName(b, {x + 40, y - 18}, "T1");
+  b.tubeName({x + 40, y - 18}, "T1");
 
   // The grid voltage on the left.
   const PointF vg{140, y};

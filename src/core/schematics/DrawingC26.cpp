@@ -28,7 +28,7 @@ Schematic drawC26() {
   const TriodePins t1 = b.triode({x1, 220}, kTubeRadius);
   b.wire(a1, t1.anode);
   b.currentArrow({x1 - 12, 156}, {x1 - 12, 178});
-  tubeName(b, {x1 + 40, 202}, "T1");
+  b.tubeName({x1 + 40, 202}, "T1");
   b.source({40, 220}, {40, 300});
   b.ground({40, 300});
   b.wire({40, 220}, t1.grid);
@@ -38,7 +38,7 @@ Schematic drawC26() {
   b.wire({x2, railY}, t2.anode);
   b.wire(a1, t2.grid);
   b.currentArrow({x2 + 12, 66}, {x2 + 12, 88});
-  tubeName(b, {x2 + 40, a1.y - 18}, "T2");
+  b.tubeName({x2 + 40, a1.y - 18}, "T2");
   const PointF k2{x2, 200}, k12{x2, 280}, k1{x2, 360};
   b.wire(t2.cathode, k2);
   b.junction(k2);
@@ -55,7 +55,7 @@ Schematic drawC26() {
   // Output at T2's cathode.
   b.wire(k2, {476, k2.y});
   b.terminal({480, k2.y});
-  partName(b, {478, k2.y - 12}, "Out");
+  b.partName({478, k2.y - 12}, "Out", plot::Anchor::Center);
 
   // The controls, in the frame's order.
   b.editLeft("EdVb", supply.x + 12, supply.y, 21);

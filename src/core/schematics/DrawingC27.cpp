@@ -21,22 +21,22 @@ Schematic drawC27() {
   b.supply(supply);
   b.resistor({xs, 28}, {xs, outY});
   b.currentArrow({xs + 12, 118}, {xs + 12, 140});
-  partName(b, {xs - 10, supply.y + 4}, "Vb", plot::Anchor::Right);
+  b.partName({xs - 10, supply.y + 4}, "Vb", plot::Anchor::Right);
   b.wire({xs, outY}, {496, outY});
   b.terminal({500, outY});
-  partName(b, {498, outY - 12}, "Out");
+  b.partName({498, outY - 12}, "Out", plot::Anchor::Center);
 
   // The shunt pair: T2 on T1.
   const TriodePins t2 = mirrored.triode({xt, 230});
   b.junction({xt, outY});
   b.wire({xt, outY}, t2.anode);
   b.currentArrow({xt - 12, 160}, {xt - 12, 182});
-  tubeName(b, {xt - 74, 212}, "T2");
+  b.tubeName({xt - 74, 212}, "T2");
   const PointF a1{xt, 300};
   b.wire(t2.cathode, a1);
   const TriodePins t1 = b.triode({xt, 360}, kTubeRadius);
   b.wire(a1, t1.anode);
-  tubeName(b, {xt + 40, 342}, "T1");
+  b.tubeName({xt + 40, 342}, "T1");
   b.wire({t1.grid, {126, 360}, {126, 370}});
   b.ground({126, 370});
   const PointF k{xt, 420};

@@ -15,13 +15,13 @@ Schematic drawC28() {
   // Ra2 from the supply to T2's anode.
   const PointF supply{x, 24};
   b.supply(supply);
-  partName(b, {x - 10, supply.y + 4}, "Vb", plot::Anchor::Right);
+  b.partName({x - 10, supply.y + 4}, "Vb", plot::Anchor::Right);
   const PointF a2{x, 110};
   b.resistor({x, 28}, a2);
   b.currentArrow({x - 12, 88}, {x - 12, 106});
   const TriodePins t2 = b.triode({x, 160}, kTubeRadius);
   b.wire(a2, t2.anode);
-  tubeName(b, {x + 40, 142}, "T2");
+  b.tubeName({x + 40, 142}, "T2");
 
   // Rk2 from T2's cathode down to the middle node, where T2's grid is tied.
   const PointF vo{x, 280};
@@ -36,7 +36,7 @@ Schematic drawC28() {
   b.currentArrow({x - 12, 344}, {x - 12, 362});
   const TriodePins t1 = b.triode({x, 400}, kTubeRadius);
   b.wire(a1, t1.anode);
-  tubeName(b, {x + 40, 382}, "T1");
+  b.tubeName({x + 40, 382}, "T1");
   b.source({40, 400}, {40, 480});
   b.ground({40, 480});
   b.wire({40, 400}, t1.grid);

@@ -24,7 +24,7 @@ Schematic drawC29() {
   b.junction(g);
   const TriodePins t = b.triode({x, signalY}, kTubeRadius);
   b.wire(g, t.grid);
-  tubeName(b, {x + 40, signalY - 18}, "T1");
+  b.tubeName({x + 40, signalY - 18}, "T1");
 
   // Anode: supply, Ra, the anode node.
   const PointF anode{x, 170};
@@ -51,7 +51,7 @@ Schematic drawC29() {
   b.ground({out.x, 280});
   b.wire(out, {466, 170});
   b.terminal({470, 170});
-  partName(b, {468, 158}, "Out");
+  b.partName({468, 158}, "Out", plot::Anchor::Center);
 
   // Cathode: Rk to ground, bypassed.
   const PointF k{x, 360};

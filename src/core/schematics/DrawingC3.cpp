@@ -23,12 +23,12 @@ Schematic drawC3() {
   b.capacitor({24, gridY}, gridNode);
   b.junction(gridNode);
   b.supply({150, 96});
-  b.text({138, 100}, "Vg", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Right);
+  b.partName({138, 100}, "Vg", Anchor::Right);
   b.resistor({150, 100}, gridNode);
 
   const TriodePins t = b.triode({x, gridY}, kTubeRadius);
   b.wire(gridNode, t.grid);
-  tubeName(b, {312, 206}, "T1");
+  b.tubeName({312, 206}, "T1");
 
   // The anode on the supply.
   b.supply({x, 24});

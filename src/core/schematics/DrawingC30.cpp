@@ -18,7 +18,7 @@ Schematic drawC30() {
   const TriodePins t2 = b.triode({x, 100}, kTubeRadius);
   b.wire({x, 28}, t2.anode);
   b.currentArrow({x - 12, 34}, {x - 12, 56});
-  tubeName(b, {x + 40, 82}, "T2");
+  b.tubeName({x + 40, 82}, "T2");
 
   // T2's cathode, the output, then Rk2 down to the junction and Ra down to
   // T1's anode.
@@ -31,7 +31,7 @@ Schematic drawC30() {
   b.junction(vm);
   b.wire(k2, {476, k2.y});
   b.terminal({480, k2.y});
-  partName(b, {478, k2.y - 12}, "Out");
+  b.partName({478, k2.y - 12}, "Out", plot::Anchor::Center);
 
   // T2's grid: Rg2 to the junction, the capacitor from T1's anode.
   const PointF gn{280, 100};
@@ -46,7 +46,7 @@ Schematic drawC30() {
   // T1 and Rk1.
   const TriodePins t1 = b.triode({x, 380}, kTubeRadius);
   b.wire(vm, t1.anode);
-  tubeName(b, {x + 40, 362}, "T1");
+  b.tubeName({x + 40, 362}, "T1");
   b.source({80, 380}, {80, 460});
   b.ground({80, 460});
   b.wire({80, 380}, t1.grid);

@@ -21,7 +21,7 @@ Schematic drawC31() {
   const TriodePins t2 = b.triode({x, 104}, 34);
   b.wire({x, 28}, t2.anode);
   b.currentArrow({x - 12, 36}, {x - 12, 60});
-  tubeName(b, {x + 40, 90}, "T2");
+  b.tubeName({x + 40, 90}, "T2");
   const PointF k2{x, 150}, tap{x, 240}, middle{x, 320};
   b.wire(t2.cathode, k2);
   b.resistor(k2, tap);
@@ -33,7 +33,7 @@ Schematic drawC31() {
 
   const TriodePins t1 = b.triode({x, 376}, 34);
   b.wire(middle, t1.anode);
-  tubeName(b, {x + 40, 362}, "T1");
+  b.tubeName({x + 40, 362}, "T1");
   const PointF k1{x, 424};
   b.wire(t1.cathode, k1);
   b.resistor(k1, {x, 490});
@@ -54,7 +54,7 @@ Schematic drawC31() {
   b.ground({420, 330});
   b.wire(load, {486, 240});
   b.terminal({490, 240});
-  b.text({488, 228}, "Out", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({488, 228}, "Out", Anchor::Center);
 
   // The controls, in the frame's order.
   b.editLeft("EdVb", x + 12, 24, 2);

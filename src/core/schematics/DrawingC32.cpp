@@ -24,7 +24,7 @@ Schematic drawC32() {
 
   const TriodePins t = b.triode({310, 250}, 34);
   b.wire(anode, t.anode);
-  tubeName(b, {350, 236}, "T1");
+  b.tubeName({350, 236}, "T1");
   // The grid is grounded: it is the common electrode.
   b.wire(t.grid, {250, 250});
   b.ground({250, 250});
@@ -43,7 +43,7 @@ Schematic drawC32() {
   b.ground({460, 280});
   b.wire(out2, {486, 160});
   b.terminal({490, 160});
-  b.text({488, 148}, "Out", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({488, 148}, "Out", Anchor::Center);
 
   // Cathode: Rk to ground, and the signal coming in through Ck.
   const PointF k{310, 340};

@@ -25,13 +25,13 @@ Schematic drawC33() {
   b.currentArrow({x - 12, 104}, {x - 12, 128});
   const TriodePins t2 = b.triode({x, 214}, 34);
   b.wire(anode, t2.anode);
-  tubeName(b, {x + 40, 196}, "T2");
+  b.tubeName({x + 40, 196}, "T2");
 
   // The input terminal at T2's grid; its DC level is an entry.
   const PointF in{180, 214};
   b.terminal(in);
   b.wire({in.x + 4, in.y}, t2.grid);
-  b.text({in.x - 8, in.y + 4}, "In", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Right);
+  b.partName({in.x - 8, in.y + 4}, "In", Anchor::Right);
 
   // The middle node: T2's cathode, T1's anode, the output.
   const PointF middle{x, 300};
@@ -39,7 +39,7 @@ Schematic drawC33() {
   b.junction(middle);
   const TriodePins t1 = b.triode({x, 366}, 34);
   b.wire(middle, t1.anode);
-  tubeName(b, {x + 40, 352}, "T1");
+  b.tubeName({x + 40, 352}, "T1");
   const PointF k{x, 416};
   b.wire(t1.cathode, k);
   b.resistor(k, {x, 490});
@@ -65,7 +65,7 @@ Schematic drawC33() {
   b.ground({420, 390});
   b.wire(load, {486, 300});
   b.terminal({490, 300});
-  b.text({488, 288}, "Out", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({488, 288}, "Out", Anchor::Center);
 
   // The controls, in the frame's order.
   b.editLeft("EdVb", x + 12, 24, 1);

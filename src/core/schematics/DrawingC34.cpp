@@ -37,7 +37,7 @@ Schematic drawC34() {
 
   const TriodePins t1 = b.triode({310, signalY}, 34);
   b.wire(g, t1.grid);
-  tubeName(b, {350, 296}, "T1");
+  b.tubeName({350, 296}, "T1");
 
   // T2 from the supply; R2 from its cathode down to the middle node, where
   // its grid is tied.
@@ -45,7 +45,7 @@ Schematic drawC34() {
   const TriodePins t2 = b.triode({310, 100}, 34);
   b.wire({310, 28}, t2.anode);
   b.currentArrow({298, 36}, {298, 58});
-  tubeName(b, {350, 86}, "T2");
+  b.tubeName({350, 86}, "T2");
   const PointF k2{310, 144}, middle{310, 220};
   b.wire(t2.cathode, k2);
   b.resistor(k2, middle);
@@ -67,7 +67,7 @@ Schematic drawC34() {
   b.ground({460, 300});
   b.wire(out2, {486, 220});
   b.terminal({490, 220});
-  b.text({488, 208}, "Out", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({488, 208}, "Out", Anchor::Center);
 
   // Cathode of T1: R1 to ground, the bypass capacitor Ck beside it.
   const PointF k{310, 350};

@@ -22,7 +22,7 @@ Schematic drawC35() {
   const TriodePins t2 = b.triode({x, 130}, 34);
   b.wire({x, 28}, t2.anode);
   b.currentArrow({x + 12, 44}, {x + 12, 68});
-  tubeName(b, {x + 40, 116}, "T2");
+  b.tubeName({x + 40, 116}, "T2");
 
   // Input: source and Cg to the grid; Rg brings the grid bias from above.
   const PointF g{220, 130}, bias{220, 46};
@@ -35,8 +35,7 @@ Schematic drawC35() {
   b.wire(g, t2.grid);
   b.resistor(g, {bias.x, bias.y + 4});
   b.terminal(bias);
-  b.text({bias.x - 12, bias.y + 4}, "Vg2", SchematicBuilder::kInk, SchematicBuilder::kTextSize,
-         Anchor::Right);
+  b.partName({bias.x - 12, bias.y + 4}, "Vg2", Anchor::Right);
 
   // The middle node: T2's cathode, the sink's anode, the output.
   const PointF middle{x, 215};
@@ -44,7 +43,7 @@ Schematic drawC35() {
   b.junction(middle);
   const TriodePins t1 = b.triode({x, 310}, 34);
   b.wire(middle, t1.anode);
-  tubeName(b, {x + 40, 296}, "T1");
+  b.tubeName({x + 40, 296}, "T1");
   b.wire(t1.grid, {250, 310});
   b.ground({250, 310});
   const PointF k{x, 360};
@@ -66,7 +65,7 @@ Schematic drawC35() {
   b.ground({475, 300});
   b.wire(out2, {488, 215});
   b.terminal({492, 215});
-  b.text({486, 203}, "Out", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({486, 203}, "Out", Anchor::Center);
 
   // The controls, in the frame's order.
   b.editLeft("EdR1", x + 12, 410, 2);

@@ -38,7 +38,7 @@ Schematic drawC36() {
 
   const PentodePins t = b.pentode({310, 366}, 40);
   b.wire(g, t.grid1);
-  tubeName(b, {356, 336}, "T1");
+  b.tubeName({356, 336}, "T1");
 
   // Anode: supply, Ra, the anode node.
   const PointF anode{310, 150};
@@ -61,7 +61,7 @@ Schematic drawC36() {
   b.ground({460, 220});
   b.wire(out2, {486, 150});
   b.terminal({490, 150});
-  b.text({488, 138}, "Out", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({488, 138}, "Out", Anchor::Center);
 
   // Screen: Rg2 from the supply, drawn at its own supply terminal, and the
   // decoupling capacitor to ground.
@@ -70,7 +70,7 @@ Schematic drawC36() {
   b.junction(screen);
   b.resistor(screen, {480, screen.y});
   b.supply({484, screen.y});
-  b.text({492, screen.y + 4}, "Vb");
+  b.partName({492, screen.y + 4}, "Vb");
   b.capacitor(screen, {420, 430});
   b.ground({420, 430});
 

@@ -30,12 +30,12 @@ Schematic drawC37() {
   const TriodePins t = b.triode({x, 270}, 34);
   b.wire(tr.primaryBottom, anode);
   b.wire(anode, t.anode);
-  tubeName(b, {x + 40, 256}, "T1");
+  b.tubeName({x + 40, 256}, "T1");
 
   // Grid: the signal through a coupling capacitor, the bias through Rg.
   const PointF g{200, 270}, bias{200, 364};
   b.terminal({40, 270});
-  b.text({40, 258}, "In", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({40, 258}, "In", Anchor::Center);
   b.wire({44, 270}, {110, 270});
   b.capacitor({110, 270}, {150, 270});
   b.wire({150, 270}, g);

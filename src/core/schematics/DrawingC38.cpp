@@ -29,20 +29,19 @@ Schematic drawC38() {
   const PentodePins t = b.pentode({x, 280}, 40);
   b.wire(tr.primaryBottom, anode);
   b.wire(anode, t.anode);
-  tubeName(b, {x + 48, 262}, "T1");
+  b.tubeName({x + 48, 262}, "T1");
 
   // Screen: its own supply Vg2.
   const PointF screenSupply{420, 220};
   b.supply(screenSupply);
-  b.text({screenSupply.x - 12, screenSupply.y + 4}, "Vg2", SchematicBuilder::kInk,
-         SchematicBuilder::kTextSize, Anchor::Right);
+  b.partName({screenSupply.x - 12, screenSupply.y + 4}, "Vg2", Anchor::Right);
   b.wire({t.grid2, {screenSupply.x, t.grid2.y}, {screenSupply.x, screenSupply.y + 4}});
   b.currentArrow({screenSupply.x + 12, 236}, {screenSupply.x + 12, 260});
 
   // Grid: the signal through a coupling capacitor, the bias through Rg.
   const PointF g{180, t.grid1.y}, bias{180, 384};
   b.terminal({40, g.y});
-  b.text({40, g.y - 12}, "In", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({40, g.y - 12}, "In", Anchor::Center);
   b.wire({44, g.y}, {100, g.y});
   b.capacitor({100, g.y}, {140, g.y});
   b.wire({140, g.y}, g);
@@ -50,7 +49,7 @@ Schematic drawC38() {
   b.wire(g, t.grid1);
   b.resistor(g, {bias.x, bias.y - 4});
   b.terminal(bias);
-  b.text({bias.x + 10, bias.y + 4}, "Vg");
+  b.partName({bias.x + 10, bias.y + 4}, "Vg");
 
   // Cathode: Rk and its bypass capacitor to ground.
   const PointF k{x, 370};

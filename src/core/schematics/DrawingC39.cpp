@@ -33,8 +33,8 @@ Schematic drawC39() {
   const TriodePins t2 = turned.triodeFacingLeft({370, 280}, 34);
   b.wire({t1.anode, {t1.anode.x, tr.primaryLeft.y}, tr.primaryLeft});
   b.wire({t2.anode, {t2.anode.x, tr.primaryRight.y}, tr.primaryRight});
-  tubeName(b, {96, 240}, "T1");
-  tubeName(b, {396, 240}, "T2");
+  b.tubeName({96, 240}, "T1");
+  b.tubeName({396, 240}, "T2");
 
   // The common cathode resistor and its bypass capacitor.
   const PointF k{mid, 350}, kc{320, 350};
@@ -50,13 +50,13 @@ Schematic drawC39() {
   // their grid resistors from the one bias supply.
   const PointF g1{80, 280}, g2{440, 280}, rail{mid, 470}, bias{mid, 500};
   b.terminal({16, g1.y});
-  b.text({16, g1.y - 12}, "In+", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({16, g1.y - 12}, "In+", Anchor::Center);
   b.wire({20, g1.y}, {32, g1.y});
   b.capacitor({32, g1.y}, {66, g1.y});
   b.wire({{66, g1.y}, g1, t1.grid});
   b.junction(g1);
   b.terminal({504, g2.y});
-  b.text({504, g2.y - 12}, "In\u2212", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({504, g2.y - 12}, "In\u2212", Anchor::Center);
   b.wire({500, g2.y}, {488, g2.y});
   b.capacitor({488, g2.y}, {454, g2.y});
   b.wire({{454, g2.y}, g2, t2.grid});

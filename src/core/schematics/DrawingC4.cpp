@@ -32,7 +32,7 @@ Schematic drawC4() {
   const TriodePins t1 = b.triode({x1, signalY}, kTubeRadius);
   b.wire(a1, t1.anode);
   b.currentArrow({253, 260}, {253, 284});
-  tubeName(b, {303, 390}, "T1");
+  b.tubeName({303, 390}, "T1");
 
   // Follower: T2's anode on the supply, Rk2 from its cathode to ground.
   const PointF k2{x2, 300};
@@ -40,7 +40,7 @@ Schematic drawC4() {
   b.wire(a1, t2.grid);
   b.wire({x2, 50}, t2.anode);
   b.currentArrow({342, 80}, {342, 104});
-  tubeName(b, {368, 184}, "T2");
+  b.tubeName({368, 184}, "T2");
   b.wire(t2.cathode, k2);
   b.junction(k2);
   b.resistor(k2, {x2, 430});

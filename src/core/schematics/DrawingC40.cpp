@@ -33,8 +33,8 @@ Schematic drawC40() {
   const PentodePins t2 = turned.pentodeFacingLeft({380, 310}, 40);
   b.wire({t1.anode, {t1.anode.x, tr.primaryLeft.y}, tr.primaryLeft});
   b.wire({t2.anode, {t2.anode.x, tr.primaryRight.y}, tr.primaryRight});
-  tubeName(b, {86, 264}, "T1");
-  tubeName(b, {406, 264}, "T2");
+  b.tubeName({86, 264}, "T1");
+  b.tubeName({406, 264}, "T2");
 
   // The screens, tied together, from their own supply.
   const PointF screens{mid, t1.grid2.y}, screenSupply{mid, 340};
@@ -42,7 +42,7 @@ Schematic drawC40() {
   b.junction(screens);
   b.wire(screens, {mid, screenSupply.y - 4});
   b.supply(screenSupply);
-  b.text({mid + 10, screenSupply.y + 16}, "Vg2");
+  b.partName({mid + 10, screenSupply.y + 16}, "Vg2");
   b.currentArrow({mid + 12, 332}, {mid + 12, 316});
 
   // The common cathode resistor and its bypass capacitor.
@@ -59,13 +59,13 @@ Schematic drawC40() {
   // their grid resistors from the one bias supply.
   const PointF g1{70, t1.grid1.y}, g2{450, t2.grid1.y}, rail{mid, 490}, bias{mid, 518};
   b.terminal({16, g1.y});
-  b.text({16, g1.y - 12}, "In+", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({16, g1.y - 12}, "In+", Anchor::Center);
   b.wire({20, g1.y}, {28, g1.y});
   b.capacitor({28, g1.y}, {60, g1.y});
   b.wire({{60, g1.y}, g1, t1.grid1});
   b.junction(g1);
   b.terminal({504, g2.y});
-  b.text({504, g2.y - 12}, "In\u2212", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Center);
+  b.partName({504, g2.y - 12}, "In\u2212", Anchor::Center);
   b.wire({500, g2.y}, {492, g2.y});
   b.capacitor({492, g2.y}, {460, g2.y});
   b.wire({{460, g2.y}, g2, t2.grid1});

@@ -24,12 +24,12 @@ Schematic drawC5() {
   b.capacitor({24, gridY}, gridNode);
   b.junction(gridNode);
   b.supply({120, 106});
-  b.text({108, 110}, "Vg", SchematicBuilder::kInk, SchematicBuilder::kTextSize, Anchor::Right);
+  b.partName({108, 110}, "Vg", Anchor::Right);
   b.resistor({120, 110}, gridNode);
 
   const TriodePins t = b.triode({x, gridY}, kTubeRadius);
   b.wire(gridNode, t.grid);
-  tubeName(b, {290, 190}, "T1");
+  b.tubeName({290, 190}, "T1");
 
   // Anode: supply, Ra, the anode node.
   const PointF anode{x, 110};

@@ -32,7 +32,7 @@ Schematic drawC6() {
   b.currentArrow({288, 78}, {288, 102});
   const TriodePins t2 = b.triode({x, 180}, kTubeRadius);
   b.wire(anode, t2.anode);
-  tubeName(b, {340, 204}, "T2");
+  b.tubeName({340, 204}, "T2");
   b.resistor({180, 50}, g2);
   b.junction(g2);
   b.resistor(g2, {180, 250});
@@ -45,7 +45,7 @@ Schematic drawC6() {
   // Lower tube: its anode on T2's cathode (the middle node).
   const TriodePins t1 = b.triode({x, signalY}, kTubeRadius);
   b.wire(t2.cathode, t1.anode);
-  tubeName(b, {340, 340}, "T1");
+  b.tubeName({340, 340}, "T1");
 
   // Input: source, Rs and Cs in series, Rg and Cg to ground, the grid
   // stopper Rgs and Cgs from the grid to ground.

@@ -22,7 +22,7 @@ Schematic drawC8() {
   const TriodePins t2 = b.triode({x, 180}, kTubeRadius);
   b.resistor({x, 28}, t2.anode);
   b.currentArrow({288, 72}, {288, 96});
-  tubeName(b, {340, 200}, "T2");
+  b.tubeName({340, 200}, "T2");
   const PointF tap{x, 270}, mid{x, 295};
   b.resistor(t2.cathode, tap);
   b.junction(tap);
@@ -32,7 +32,7 @@ Schematic drawC8() {
   const TriodePins t1 = b.triode({x, signalY}, kTubeRadius);
   b.wire(tap, t1.anode);
   b.junction(mid);
-  tubeName(b, {340, 366}, "T1");
+  b.tubeName({340, 366}, "T1");
 
   // Input: source, Rs and Cs in series, Rg and Cg to ground, the grid
   // stopper Rgs and Cgs from the grid to ground.

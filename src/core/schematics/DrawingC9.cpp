@@ -32,7 +32,7 @@ Schematic drawC9() {
   const TriodePins t1 = b.triode({x1, signalY}, kTubeRadius);
   b.wire(a1, t1.anode);
   b.currentArrow({253, 260}, {253, 284});
-  tubeName(b, {303, 380}, "T1");
+  b.tubeName({303, 380}, "T1");
 
   // Second stage: Ra2 to T2's anode, Rk2 and Ck2 from its cathode.
   const PointF a2{x2, 130}, k2{x2, 290};
@@ -42,7 +42,7 @@ Schematic drawC9() {
   b.junction(a2);
   b.wire(a2, t2.anode);
   b.currentArrow({318, 78}, {318, 102});
-  tubeName(b, {368, 236}, "T2");
+  b.tubeName({368, 236}, "T2");
   b.wire(t2.cathode, k2);
   b.junction(k2);
   b.resistor(k2, {x2, 380});

@@ -112,14 +112,6 @@ Schematic Extras::finish(SchematicBuilder& b) {
   return s;
 }
 
-void designation(SchematicBuilder& b, PointF baseline, std::string text, plot::Anchor anchor) {
-  b.text(baseline, std::move(text), SchematicBuilder::kInk, 10, anchor, true);
-}
-
-void name(SchematicBuilder& b, PointF baseline, std::string text, plot::Anchor anchor) {
-  b.text(baseline, std::move(text), SchematicBuilder::kInk, SchematicBuilder::kTextSize, anchor);
-}
-
 void editAboveWide(SchematicBuilder& b, std::string controlName, double centreX, double bottom,
                    double width) {
   width = std::max(width, metrics::kEditWidth);

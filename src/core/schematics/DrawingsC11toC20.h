@@ -45,13 +45,6 @@ private:
   plot::Scene scene_;
 };
 
-// The designation of a tube ("T1", "Ballast" ...), bold, as on every drawing.
-void designation(SchematicBuilder& b, plot::PointF baseline, std::string text,
-                 plot::Anchor anchor = plot::Anchor::Left);
-// A plain name on the drawing: a terminal ("Out", "In1") or a part whose
-// value is another part's entry.
-void name(SchematicBuilder& b, plot::PointF baseline, std::string text,
-          plot::Anchor anchor = plot::Anchor::Left);
 // An edit whose long caption sits above it, both centred in a box `width`
 // wide, room for the caption; `bottom` is the edit's lower edge.
 void editAboveWide(SchematicBuilder& b, std::string controlName, double centreX, double bottom, double width);

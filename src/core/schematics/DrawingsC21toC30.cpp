@@ -27,14 +27,6 @@ using plot::Anchor;
 using plot::PointF;
 namespace m = metrics;
 
-void tubeName(SchematicBuilder& b, PointF pos, std::string name) {
-  b.text(pos, std::move(name), SchematicBuilder::kInk, 10, Anchor::Left, true);
-}
-
-void partName(SchematicBuilder& b, PointF pos, std::string name, Anchor anchor) {
-  b.text(pos, std::move(name), SchematicBuilder::kInk, SchematicBuilder::kTextSize, anchor);
-}
-
 void valueRight(SchematicBuilder& b, std::string name, double x, double centreY, double width) {
   b.anchor(std::move(name), x, centreY - m::kLabelHeight / 2, width, m::kLabelHeight);
 }

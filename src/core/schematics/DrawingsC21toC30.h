@@ -31,14 +31,6 @@ inline constexpr double kTubeRadius = 34;
 // Value labels hold "123.45V" or "12.34mA" in the frame's small font.
 inline constexpr double kValueWidth = 64;
 
-// A tube's designation ("T1"), in C1's bold face, its baseline starting at pos.
-void tubeName(SchematicBuilder& b, plot::PointF pos, std::string name);
-
-// A short name written beside a part or terminal ("Out", "Vg2"), in the
-// drawing's plain text.
-void partName(SchematicBuilder& b, plot::PointF pos, std::string name,
-              plot::Anchor anchor = plot::Anchor::Center);
-
 // A value label of kValueWidth centred on y, starting at x (left aligned) or
 // ending at x (right aligned, for labels left of their node).
 void valueRight(SchematicBuilder& b, std::string name, double x, double centreY, double width = kValueWidth);

@@ -32,16 +32,12 @@ void circle(plot::Scene& scene, PointF c, double r) {
 
 namespace c2to10 {
 
-void tubeName(SchematicBuilder& b, PointF pos, std::string name, plot::Anchor anchor) {
-  b.text(pos, std::move(name), kInk, 10, anchor, true);
-}
-
 void terminalName(SchematicBuilder& b, PointF terminal, std::string name, plot::Anchor anchor) {
   // Centred on a terminal at the drawing's edge, the name would be clipped.
   const double x = anchor == plot::Anchor::Right  ? terminal.x + 6
                    : anchor == plot::Anchor::Left ? terminal.x - 6
                                                   : terminal.x;
-  b.text({x, terminal.y - 12}, std::move(name), kInk, SchematicBuilder::kTextSize, anchor);
+  b.partName({x, terminal.y - 12}, std::move(name), anchor);
 }
 
 TriodePins mirroredTriodePins(PointF c, double r) {
@@ -99,8 +95,8 @@ DifferentialPair differentialPair(SchematicBuilder& b) {
   b.wire(a2, t2.anode);
   b.currentArrow({202, 80}, {202, 104});
   b.currentArrow({298, 110}, {298, 134});
-  tubeName(b, {154, 290}, "T1", plot::Anchor::Right);
-  tubeName(b, {346, 290}, "T2");
+  b.tubeName({154, 290}, "T1", plot::Anchor::Right);
+  b.tubeName({346, 290}, "T2");
 
   // The joined cathodes.
   const PointF k{250, 370};
@@ -136,7 +132,7 @@ DifferentialPair differentialPair(SchematicBuilder& b) {
   b.ground({50, 240});
   b.wire(l2, {24, 170});
   b.terminal({20, 170});
-  b.text({6, 192}, "Out 1", kInk, SchematicBuilder::kTextSize);
+  b.partName({6, 192}, "Out 1");
   b.wire(a2, {330, 170});
   b.capacitor({330, 170}, {370, 170});
   b.wire({370, 170}, r1);
@@ -149,7 +145,7 @@ DifferentialPair differentialPair(SchematicBuilder& b) {
   b.ground({450, 240});
   b.wire(r2, {476, 170});
   b.terminal({480, 170});
-  b.text({494, 192}, "Out 2", kInk, SchematicBuilder::kTextSize, plot::Anchor::Right);
+  b.partName({494, 192}, "Out 2", plot::Anchor::Right);
   return {k, bias, {x2, gridY}};
 }
 

@@ -25,10 +25,6 @@ namespace c2to10 {
 // The tube size of every drawing, as in C1.
 inline constexpr double kTubeRadius = 34;
 
-// A tube's designation ("T1"), in the bold face C1 uses.
-void tubeName(SchematicBuilder& b, plot::PointF pos, std::string name,
-              plot::Anchor anchor = plot::Anchor::Left);
-
 // A terminal's name ("Out"), above it: centred on it, or, at the drawing's
 // edges, ending over its right side (Right) or starting over its left (Left).
 void terminalName(SchematicBuilder& b, plot::PointF terminal, std::string name,

@@ -80,21 +80,16 @@ void loudspeaker(SchematicBuilder& b, PointF lead) {
   b.wire({{x + 10, top}, {x + 24, top - 12}, {x + 24, top + 36}, {x + 10, top + 24}});
 }
 
-void tubeName(SchematicBuilder& b, PointF pos, const char* name) {
-  b.text(pos, name, SchematicBuilder::kInk, 10, plot::Anchor::Left, true);
-}
-
 void parallelTubesList(SchematicBuilder& b, double x, double y) {
   constexpr double kWidth = 44;
   b.anchor("LBparallel", x, y, kWidth, metrics::kTubeListHeight);
-  b.text({x + kWidth + 6, y + 16}, "in parallel");
+  b.partName({x + kWidth + 6, y + 16}, "in parallel");
 }
 
 void yieldList(SchematicBuilder& b, double right, double y, const char* caption) {
   constexpr double kWidth = 58;
   b.anchor("LBYt", right - kWidth, y, kWidth, metrics::kTubeListHeight);
-  b.text({right - kWidth - 6, y + 16}, caption, SchematicBuilder::kInk, SchematicBuilder::kTextSize,
-         plot::Anchor::Right);
+  b.partName({right - kWidth - 6, y + 16}, caption, plot::Anchor::Right);
 }
 
 } // namespace c31to40

@@ -53,9 +53,6 @@ private:
 // magnet at `leadTop` and 12 pixels below it.
 void loudspeaker(SchematicBuilder& b, plot::PointF leadTop);
 
-// A tube designation in the style of every drawing ("T1", "T2").
-void tubeName(SchematicBuilder& b, plot::PointF pos, const char* name);
-
 // The power stages' lists: the number of tubes in parallel, a narrow list
 // followed by the words "in parallel", its box at (x, y); the transformer's
 // power yield with `caption` on its left, the list's box ending at `right`.

@@ -213,6 +213,14 @@ void SchematicBuilder::text(PointF pos, std::string s, plot::Argb color, double 
   s_.scene.text(pos, std::move(s), color, pointSize, anchor, bold);
 }
 
+void SchematicBuilder::tubeName(PointF pos, std::string s, plot::Anchor anchor) {
+  text(pos, std::move(s), kInk, 10, anchor, true);
+}
+
+void SchematicBuilder::partName(PointF pos, std::string s, plot::Anchor anchor) {
+  text(pos, std::move(s), kInk, kTextSize, anchor);
+}
+
 void SchematicBuilder::anchor(std::string name, double x, double y, double w, double h, CaptionSide caption,
                               plot::Anchor align) {
   s_.anchors.push_back({std::move(name), x, y, w, h, caption, align});

@@ -62,6 +62,10 @@ public:
 
   void text(plot::PointF pos, std::string s, plot::Argb color = kInk, double pointSize = kTextSize,
             plot::Anchor anchor = plot::Anchor::Left, bool bold = false);
+  // A tube's designation ("T1", "T1 and T2", "Ballast"): bold, a size above the other texts.
+  void tubeName(plot::PointF pos, std::string s, plot::Anchor anchor = plot::Anchor::Left);
+  // The name of a part or terminal ("Rk", "Out", "Vg2") in the drawing's text size.
+  void partName(plot::PointF pos, std::string s, plot::Anchor anchor = plot::Anchor::Left);
 
   // The box of one control of the frame.
   void anchor(std::string name, double x, double y, double w, double h,
