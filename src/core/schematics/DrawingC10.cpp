@@ -50,9 +50,8 @@ Schematic drawC10() {
   b.anchor("LabelIa1", 208, 83, 60, m::kLabelHeight);
   b.anchor("LabelIa2", 232, 113, 60, m::kLabelHeight, CaptionSide::Left, Anchor::Right);
 
-  Schematic s = finishDifferentialPair(b, pair);
-  drawCurrentSource(s.scene, top, {250, 470});
-  return s;
+  b.currentSource(top, {250, 470});
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

@@ -14,11 +14,10 @@ namespace m = metrics;
 
 Schematic drawC12() {
   SchematicBuilder b(520, 520);
-  parts::Extras x;
   const double bus = 120, tubes = 330, cathodes = 400;
 
   const TriodePins t1 = b.triode({170, tubes}, 34);
-  const TriodePins t2 = x.mirroredTriode({350, tubes}, 34);
+  const TriodePins t2 = b.mirroredTriode({350, tubes}, 34);
   b.tubeName({210, 312}, "T1");
   b.tubeName({310, 312}, "T2", Anchor::Right);
 
@@ -90,7 +89,7 @@ Schematic drawC12() {
   parts::valueLabel(b, "LabelIt", 160, 65, 82, Anchor::Right);
   parts::valueLabel(b, "LabelIa1", 70, 153, 82, Anchor::Right);
   parts::valueLabel(b, "LabelIa2", 368, 153, 62);
-  return x.finish(b);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

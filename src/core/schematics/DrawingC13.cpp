@@ -14,7 +14,6 @@ namespace m = metrics;
 
 Schematic drawC13() {
   SchematicBuilder b(500, 480);
-  parts::Extras x;
   const double tube = 290;
 
   const TriodePins t = b.triode({250, tube}, 34);
@@ -47,7 +46,7 @@ Schematic drawC13() {
   const PointF k{250, 350};
   b.wire(t.cathode, k);
   b.junction(k);
-  x.currentSource(k, {250, 450});
+  b.currentSource(k, {250, 450});
   b.ground({250, 450});
   b.wire(k, {330, 350});
   b.capacitor({330, 350}, {330, 450}, true);
@@ -62,7 +61,7 @@ Schematic drawC13() {
   b.anchor("LBtube", 70, 212, m::kTubeListWidth, m::kTubeListHeight);
   parts::valueLabel(b, "LabelVa", 156, 166, 86, Anchor::Right);
   parts::valueLabel(b, "LabelVk", 258, 328, 64);
-  return x.finish(b);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

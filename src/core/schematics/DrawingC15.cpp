@@ -15,11 +15,10 @@ namespace m = metrics;
 
 Schematic drawC15() {
   SchematicBuilder b(520, 520);
-  parts::Extras x;
   const double rail = 50, anodes = 150, tubes = 320, tail = 370, ret = 430;
 
   const TriodePins t1 = b.triode({180, tubes}, 34);
-  const TriodePins t2 = x.mirroredTriode({340, tubes}, 34);
+  const TriodePins t2 = b.mirroredTriode({340, tubes}, 34);
   b.tubeName({220, 302}, "T1");
   b.tubeName({300, 302}, "T2", Anchor::Right);
 
@@ -117,7 +116,7 @@ Schematic drawC15() {
   parts::valueLabel(b, "LabelIt", 160, 453, 82, Anchor::Right);
   parts::valueLabel(b, "LabelIa1", 198, 193, 58);
   parts::valueLabel(b, "LabelIa2", 264, 193, 58, Anchor::Right);
-  return x.finish(b);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

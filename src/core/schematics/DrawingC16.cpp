@@ -15,7 +15,6 @@ namespace m = metrics;
 
 Schematic drawC16() {
   SchematicBuilder b(520, 540);
-  parts::Extras x;
   const double rail = 50, out = 230, ref = 440;
 
   // Supply rail: R1 on the left, the ballast's anode on the right.
@@ -36,7 +35,7 @@ Schematic drawC16() {
   b.wire(g1, t1.grid);
 
   // The error amplifier T2, its grid on the divider's tap.
-  const TriodePins t2 = x.mirroredTriode({120, 320}, 34);
+  const TriodePins t2 = b.mirroredTriode({120, 320}, 34);
   b.tubeName({10, 276}, "T2 Amplifier");
   b.wire(g1, t2.anode);
 
@@ -57,13 +56,13 @@ Schematic drawC16() {
   b.junction({420, out});
   b.resistor({420, out}, {420, ref});
   b.junction({470, out});
-  x.currentSource({470, out}, {470, 330});
+  b.currentSource({470, out}, {470, 330});
   b.ground({470, 330});
 
   // The reference: T2's cathode on the zener.
   b.wire({t2.cathode, {120, ref}, {420, ref}});
   b.junction({420, ref});
-  x.zener({420, ref}, {420, 510});
+  b.zener({420, ref}, {420, 510});
   b.ground({420, 510});
   b.currentArrow({432, 486}, {432, 506});
 
@@ -84,7 +83,7 @@ Schematic drawC16() {
   parts::valueLabel(b, "LabelIa2", 20, 87, 82, Anchor::Right);
   parts::valueLabel(b, "LabelIref", 438, 487, 64);
   parts::valueLabel(b, "LabelIdiv", 248, 283, 60);
-  return x.finish(b);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

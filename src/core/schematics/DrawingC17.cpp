@@ -13,7 +13,6 @@ namespace m = metrics;
 
 Schematic drawC17() {
   SchematicBuilder b(520, 440);
-  parts::Extras x;
   const double rail = 50, grid = 200, out = 300;
 
   b.supply({100, 24});
@@ -26,7 +25,7 @@ Schematic drawC17() {
   const PointF ref{100, grid};
   b.resistor({100, rail}, ref);
   b.junction(ref);
-  x.zener(ref, {100, 290});
+  b.zener(ref, {100, 290});
   b.ground({100, 290});
 
   // The ballast, its grid on the reference, its cathode the output.
@@ -40,7 +39,7 @@ Schematic drawC17() {
   b.terminal({506, out});
   b.partName({506, out - 12}, "Out", Anchor::Center);
   b.junction({420, out});
-  x.currentSource({420, out}, {420, 400});
+  b.currentSource({420, out}, {420, 400});
   b.ground({420, 400});
 
   // The controls, in the frame's order.
@@ -50,7 +49,7 @@ Schematic drawC17() {
   parts::editAboveWide(b, "EdIo", 404, out - 5, 128);
   b.anchor("LBtube", 366, 120, m::kTubeListWidth, m::kTubeListHeight);
   parts::valueLabel(b, "LabelVo", 250, 306, 74, Anchor::Right);
-  return x.finish(b);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

@@ -14,7 +14,6 @@ namespace m = metrics;
 
 Schematic drawC18() {
   SchematicBuilder b(520, 400);
-  parts::Extras x;
   const double out = 100, grid = 230;
 
   // Supply and the series resistor R1 to the output.
@@ -42,12 +41,12 @@ Schematic drawC18() {
   b.wire({330, out}, t.anode);
   b.currentArrow({318, 130}, {318, 154});
   b.wire(tap, t.grid);
-  x.zener(t.cathode, {330, 350});
+  b.zener(t.cathode, {330, 350});
   b.ground({330, 350});
 
   // The load.
   b.junction({440, out});
-  x.currentSource({440, out}, {440, 180});
+  b.currentSource({440, out}, {440, 180});
   b.ground({440, 180});
 
   // The controls, in the frame's order.
@@ -62,7 +61,7 @@ Schematic drawC18() {
   parts::valueLabel(b, "LabelVg", 226, 236, 60);
   parts::valueLabel(b, "LabelIa", 236, 133, 76, Anchor::Right);
   parts::valueLabel(b, "LabelItot", 58, 53, 70);
-  return x.finish(b);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

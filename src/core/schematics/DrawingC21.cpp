@@ -12,7 +12,6 @@ using namespace c21to30;
 
 Schematic drawC21() {
   SchematicBuilder b(520, 480);
-  MirroredTriodes mirrored;
   const double x1 = 200, x2 = 360; // the two stages
   const double busX = 282;         // the wire from the middle node up to both grids
   const double topY = 110, middleY = 220, bottomY = 290;
@@ -40,7 +39,7 @@ Schematic drawC21() {
   b.wire({x1, rail.y}, {x2, rail.y});
 
   // First stage: T2 on top, R2 down to the middle node, T1 below.
-  const TriodePins t2 = mirrored.triode({x1, topY});
+  const TriodePins t2 = b.mirroredTriode({x1, topY}, kTubeRadius);
   b.wire({x1, rail.y}, t2.anode);
   b.tubeName({x1 - 62, topY - 18}, "T2");
   const PointF middle{x1, middleY};
@@ -126,7 +125,7 @@ Schematic drawC21() {
   valueRight(b, "LabelI1", x1 + 20, 238, 56);
   valueLeft(b, "LabelI3", x2 - 20, 238, 56);
   valueLeft(b, "LabelItot", rail.x - 20, 41, 86);
-  return mirrored.finish(b);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

@@ -12,7 +12,6 @@ using namespace c21to30;
 
 Schematic drawC23() {
   SchematicBuilder b(520, 460);
-  MirroredTriodes mirrored;
   const double x1 = 100, x2 = 270, x3 = 440; // T1, T2, the output pair
   const double railY = 70, pairY = 220, cathodeY = 290;
 
@@ -28,7 +27,7 @@ Schematic drawC23() {
   b.resistor({x1, railY}, a1);
   b.resistor({x2, railY}, a2);
   const TriodePins t1 = b.triode({x1, pairY}, kTubeRadius);
-  const TriodePins t2 = mirrored.triode({x2, pairY});
+  const TriodePins t2 = b.mirroredTriode({x2, pairY}, kTubeRadius);
   b.wire(a1, t1.anode);
   b.wire(a2, t2.anode);
   b.junction(a2);
@@ -106,7 +105,7 @@ Schematic drawC23() {
   valueLeft(b, "LabelIf12", tap.x - 20, 306);
   valueLeft(b, "LabelI12", k12.x - 20, 310);
   valueRight(b, "LabelI3", x3 + 20, 372, 60);
-  return mirrored.finish(b);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

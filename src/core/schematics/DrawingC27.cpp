@@ -12,7 +12,6 @@ using namespace c21to30;
 
 Schematic drawC27() {
   SchematicBuilder b(520, 520);
-  MirroredTriodes mirrored;
   const double xs = 60, xt = 180, xd = 300, xl = 440; // supply, tubes, divider, load
   const double outY = 150;
 
@@ -27,7 +26,7 @@ Schematic drawC27() {
   b.partName({498, outY - 12}, "Out", plot::Anchor::Center);
 
   // The shunt pair: T2 on T1.
-  const TriodePins t2 = mirrored.triode({xt, 230});
+  const TriodePins t2 = b.mirroredTriode({xt, 230}, kTubeRadius);
   b.junction({xt, outY});
   b.wire({xt, outY}, t2.anode);
   b.currentArrow({xt - 12, 160}, {xt - 12, 182});
@@ -55,7 +54,7 @@ Schematic drawC27() {
 
   // The load draws Io from the output node.
   b.junction({xl, outY});
-  currentLoad(b, {xl, outY}, {xl, 260});
+  b.currentSource({xl, outY}, {xl, 260});
   b.ground({xl, 260});
 
   // The controls, in the frame's order.
@@ -72,7 +71,7 @@ Schematic drawC27() {
   valueRight(b, "LabelItot", xs + 20, 129);
   valueLeft(b, "LabelIa2", xt - 20, 171);
   valueRight(b, "LabelVa1", xt + 8, 300);
-  return mirrored.finish(b);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

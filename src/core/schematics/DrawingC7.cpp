@@ -42,7 +42,7 @@ Schematic drawC7() {
   b.anchor("LabelIt", 146, 401, 86, m::kLabelHeight, CaptionSide::Left, Anchor::Right);
   b.anchor("LabelIa2", 232, 113, 60, m::kLabelHeight, CaptionSide::Left, Anchor::Right);
   b.anchor("LabelIa1", 208, 83, 60, m::kLabelHeight);
-  return finishDifferentialPair(b, pair);
+  return b.finish();
 }
 
 } // namespace velmorin::drawings

@@ -24,27 +24,6 @@ Schematic drawC20();
 
 namespace parts {
 
-// Parts drawn beside a SchematicBuilder, in its ink and stroke widths; they
-// join the builder's picture when the drawing is finished with finish().
-class Extras {
-public:
-  // A triode whose grid lead leaves on the right: the mirror image of the
-  // builder's triode, for the right-hand tube of a symmetric pair.
-  TriodePins mirroredTriode(plot::PointF centre, double radius = 34);
-  // A zener reference on a vertical line, its cathode (the bar) at `top`.
-  void zener(plot::PointF top, plot::PointF bottom);
-  // A constant-current source on a vertical line, its arrow pointing down:
-  // the current flows from `top` to `bottom`.
-  void currentSource(plot::PointF top, plot::PointF bottom);
-
-  // The builder's picture with these parts added.
-  Schematic finish(SchematicBuilder& b);
-
-private:
-  void wire(plot::PointF a, plot::PointF b);
-  plot::Scene scene_;
-};
-
 // An edit whose long caption sits above it, both centred in a box `width`
 // wide, room for the caption; `bottom` is the edit's lower edge.
 void editAboveWide(SchematicBuilder& b, std::string controlName, double centreX, double bottom, double width);

@@ -40,24 +40,6 @@ void valueLeft(SchematicBuilder& b, std::string name, double right, double centr
 // The tube list, its top-left corner at (x, y).
 void tubeList(SchematicBuilder& b, std::string name, double x, double y);
 
-// A constant-current load between two points on a vertical line: a circle as
-// large as the signal source's with an arrow from top to bottom, the way its
-// current flows.
-void currentLoad(SchematicBuilder& b, plot::PointF top, plot::PointF bottom);
-
-// Triodes drawn facing right, their grid entering from the right: where a
-// grid takes its drive from the right-hand side. Each is the builder's triode
-// mirrored stroke for stroke; they join the drawing when finish() ends it.
-class MirroredTriodes {
-public:
-  TriodePins triode(plot::PointF centre, double radius = kTubeRadius);
-  // The drawing of `b` with these triodes added.
-  Schematic finish(SchematicBuilder& b) const;
-
-private:
-  std::vector<plot::Item> items_;
-};
-
 } // namespace c21to30
 
 } // namespace velmorin::drawings

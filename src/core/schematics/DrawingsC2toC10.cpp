@@ -3,32 +3,11 @@
 
 #include "schematics/CircuitDrawings.h"
 
-#include <algorithm>
-#include <cmath>
-#include <numbers>
-#include <vector>
+#include <utility>
 
 namespace velmorin::drawings {
 
 using plot::PointF;
-
-namespace {
-
-constexpr plot::Argb kInk = SchematicBuilder::kInk;
-constexpr double kWire = SchematicBuilder::kWireWidth;
-
-void circle(plot::Scene& scene, PointF c, double r) {
-  constexpr int kSegments = 48;
-  std::vector<PointF> pts;
-  pts.reserve(kSegments + 1);
-  for (int k = 0; k <= kSegments; ++k) {
-    const double a = 2 * std::numbers::pi * k / kSegments;
-    pts.push_back({c.x + r * std::cos(a), c.y + r * std::sin(a)});
-  }
-  scene.polyline(std::move(pts), kInk, kWire);
-}
-
-} // namespace
 
 namespace c2to10 {
 
@@ -38,39 +17,6 @@ void terminalName(SchematicBuilder& b, PointF terminal, std::string name, plot::
                    : anchor == plot::Anchor::Left ? terminal.x - 6
                                                   : terminal.x;
   b.partName({x, terminal.y - 12}, std::move(name), anchor);
-}
-
-TriodePins mirroredTriodePins(PointF c, double r) {
-  return {{c.x, c.y - r}, {c.x + r, c.y}, {c.x, c.y + r}};
-}
-
-void drawMirroredTriode(plot::Scene& scene, PointF c, double r) {
-  circle(scene, c, r);
-  const double plateY = c.y - 0.45 * r, gridY = c.y, cathodeY = c.y + 0.45 * r;
-  const double half = 0.38 * r;
-  scene.line({c.x - half, plateY}, {c.x + half, plateY}, kInk, 2.5, false);
-  scene.line({c.x, c.y - r}, {c.x, plateY}, kInk, kWire);
-  // The grid's dashes start from its lead, as on the builder's triode.
-  const double gridStart = c.x + half + 2, gridEnd = c.x - half - 2;
-  for (double x = gridStart; x > gridEnd; x -= 7)
-    scene.line({x, gridY}, {std::max(x - 4, gridEnd), gridY}, kInk, 1.5, false);
-  scene.line({c.x + r, gridY}, {gridStart, gridY}, kInk, kWire);
-  scene.polyline({{c.x + half, cathodeY - 3}, {c.x + half, cathodeY}, {c.x - half, cathodeY}}, kInk, 2,
-                 false);
-  scene.line({c.x, cathodeY}, {c.x, c.y + r}, kInk, kWire);
-}
-
-void drawCurrentSource(plot::Scene& scene, PointF top, PointF bottom) {
-  constexpr double kRadius = 14; // the signal source's
-  const double mid = (top.y + bottom.y) / 2;
-  const double r = std::min(kRadius, (bottom.y - top.y) / 2);
-  const PointF c{top.x, mid};
-  scene.line(top, {c.x, mid - r}, kInk, kWire);
-  scene.line({c.x, mid + r}, bottom, kInk, kWire);
-  circle(scene, c, r);
-  const double tip = mid + 0.65 * r;
-  scene.line({c.x, mid - 0.65 * r}, {c.x, tip}, kInk, 1.5);
-  scene.polyline({{c.x - 4, tip - 6}, {c.x, tip}, {c.x + 4, tip - 6}}, kInk, 1.5);
 }
 
 DifferentialPair differentialPair(SchematicBuilder& b) {
@@ -86,7 +32,7 @@ DifferentialPair differentialPair(SchematicBuilder& b) {
   // The two tubes with their anode resistors.
   const PointF a1{x1, 170}, a2{x2, 170};
   const TriodePins t1 = b.triode({x1, gridY}, kTubeRadius);
-  const TriodePins t2 = mirroredTriodePins({x2, gridY});
+  const TriodePins t2 = b.mirroredTriode({x2, gridY}, kTubeRadius);
   b.resistor({x1, 40}, a1);
   b.resistor({x2, 40}, a2);
   b.junction(a1);
@@ -146,13 +92,7 @@ DifferentialPair differentialPair(SchematicBuilder& b) {
   b.wire(r2, {476, 170});
   b.terminal({480, 170});
   b.partName({494, 192}, "Out 2", plot::Anchor::Right);
-  return {k, bias, {x2, gridY}};
-}
-
-Schematic finishDifferentialPair(SchematicBuilder& b, const DifferentialPair& pair) {
-  Schematic s = b.finish();
-  drawMirroredTriode(s.scene, pair.t2Centre);
-  return s;
+  return {k, bias};
 }
 
 } // namespace c2to10

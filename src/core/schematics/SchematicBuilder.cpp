@@ -147,18 +147,60 @@ void SchematicBuilder::currentArrow(PointF from, PointF to, plot::Argb color) {
 }
 
 TriodePins SchematicBuilder::triode(PointF c, double r) {
+  return triodeFacing(c, r, -1);
+}
+
+TriodePins SchematicBuilder::mirroredTriode(PointF c, double r) {
+  return triodeFacing(c, r, 1);
+}
+
+TriodePins SchematicBuilder::triodeFacing(PointF c, double r, double g) {
+  // g is the side of the grid lead: -1 left, +1 right.
   circle(c, r, kWireWidth);
   const double plateY = c.y - 0.45 * r, gridY = c.y, cathodeY = c.y + 0.45 * r;
   const double half = 0.38 * r;
-  s_.scene.line({c.x - half, plateY}, {c.x + half, plateY}, kInk, 2.5, false);
+  s_.scene.line({c.x + g * half, plateY}, {c.x - g * half, plateY}, kInk, 2.5, false);
   wire({c.x, c.y - r}, {c.x, plateY});
-  dashed({c.x - half - 2, gridY}, {c.x + half + 2, gridY}, 4, 3, 1.5);
-  wire({c.x - r, gridY}, {c.x - half - 2, gridY});
+  // The grid's dashes start from its lead.
+  dashed({c.x + g * (half + 2), gridY}, {c.x - g * (half + 2), gridY}, 4, 3, 1.5);
+  wire({c.x + g * r, gridY}, {c.x + g * (half + 2), gridY});
   // The indirectly heated cathode: a sleeve whose ends turn toward the lead.
-  s_.scene.polyline({{c.x - half, cathodeY - 3}, {c.x - half, cathodeY}, {c.x + half, cathodeY}}, kInk, 2,
-                    false);
+  s_.scene.polyline({{c.x + g * half, cathodeY - 3}, {c.x + g * half, cathodeY}, {c.x - g * half, cathodeY}},
+                    kInk, 2, false);
   wire({c.x, cathodeY}, {c.x, c.y + r});
-  return {{c.x, c.y - r}, {c.x - r, gridY}, {c.x, c.y + r}};
+  return {{c.x, c.y - r}, {c.x + g * r, gridY}, {c.x, c.y + r}};
+}
+
+void SchematicBuilder::currentSource(PointF top, PointF bottom) {
+  constexpr double kRadius = 14, kArrow = 8, kHead = 4; // the signal source's circle
+  const double x = top.x, mid = (top.y + bottom.y) / 2;
+  const double r = std::min(kRadius, (bottom.y - top.y) / 2);
+  wire(top, {x, mid - r});
+  wire({x, mid + r}, bottom);
+  circle({x, mid}, r, kWireWidth);
+  const double arrow = std::min(kArrow, 0.6 * r);
+  s_.scene.line({x, mid - arrow}, {x, mid + arrow}, kInk, kWireWidth);
+  s_.scene.polyline({{x - kHead, mid + arrow - kHead}, {x, mid + arrow}, {x + kHead, mid + arrow - kHead}}, kInk,
+                    kWireWidth);
+}
+
+void SchematicBuilder::zener(PointF top, PointF bottom) {
+  const double x = top.x, mid = (top.y + bottom.y) / 2;
+  constexpr double kHalfHeight = 7, kHalfWidth = 8, kBend = 4;
+  wire(top, {x, mid - kHalfHeight});
+  wire({x, mid + kHalfHeight}, bottom);
+  // The triangle points at the cathode bar: the diode conducts upward, so
+  // in reverse it holds the node above it at its breakdown voltage.
+  s_.scene.polyline({{x - kHalfWidth, mid + kHalfHeight},
+                     {x + kHalfWidth, mid + kHalfHeight},
+                     {x, mid - kHalfHeight},
+                     {x - kHalfWidth, mid + kHalfHeight}},
+                    kInk, kWireWidth, false);
+  s_.scene.polyline({{x - kHalfWidth - kBend, mid - kHalfHeight + kBend},
+                     {x - kHalfWidth, mid - kHalfHeight},
+                     {x + kHalfWidth, mid - kHalfHeight},
+                     {x + kHalfWidth + kBend, mid - kHalfHeight - kBend}},
+                    kInk, 2, false);
 }
 
 PentodePins SchematicBuilder::pentode(PointF c, double r) {

@@ -53,10 +53,18 @@ public:
   void capacitor(plot::PointF a, plot::PointF b, bool polarised = false);
   // The signal generator: a circle with a sine, between two points on a vertical line.
   void source(plot::PointF top, plot::PointF bottom);
+  // A constant-current source on a vertical line: a circle as large as the
+  // signal source's with an arrow from top to bottom, the way its current flows.
+  void currentSource(plot::PointF top, plot::PointF bottom);
+  // A zener reference on a vertical line, its cathode (the bar) at `top`.
+  void zener(plot::PointF top, plot::PointF bottom);
   // A small arrow along a wire, showing the direction of a current.
   void currentArrow(plot::PointF from, plot::PointF to, plot::Argb color = kInk);
 
   TriodePins triode(plot::PointF centre, double radius = 36);
+  // The same triode turned left for right, its grid lead leaving on the
+  // right: the right-hand tube of a symmetric pair.
+  TriodePins mirroredTriode(plot::PointF centre, double radius = 36);
   PentodePins pentode(plot::PointF centre, double radius = 40);
   TransformerPins transformer(plot::PointF centre);
 
@@ -82,6 +90,8 @@ public:
 
 private:
   void circle(plot::PointF centre, double radius, double width, plot::Argb color = kInk);
+  // A triode whose grid lead leaves on the left (side -1) or the right (+1).
+  TriodePins triodeFacing(plot::PointF centre, double radius, double side);
   void dashed(plot::PointF a, plot::PointF b, double dash, double gap, double width);
 
   Schematic s_;

@@ -70,6 +70,49 @@ TEST(SchematicBuilder, TubePinsSitOnTheEnvelopeAndAreWiredInside) {
     EXPECT_TRUE(touches(segments, pin)) << pin.x << "," << pin.y;
 }
 
+// The mirrored triode is the triode turned left for right, stroke for stroke,
+// so the two tubes of a pair look alike.
+TEST(SchematicBuilder, MirroredTriodeIsTheTriodeTurnedOver) {
+  const PointF c{100, 100};
+  SchematicBuilder plain(200, 200), turned(200, 200);
+  const TriodePins p = plain.triode(c, 30);
+  const TriodePins t = turned.mirroredTriode(c, 30);
+  EXPECT_EQ(t.anode, p.anode);
+  EXPECT_EQ(t.cathode, p.cathode);
+  EXPECT_EQ(t.grid, (PointF{130, 100}));
+  auto a = testing::segmentsOf(plain.finish().scene);
+  auto b = testing::segmentsOf(turned.finish().scene);
+  ASSERT_EQ(a.size(), b.size());
+  const auto same = [](PointF p, PointF q) { return std::abs(p.x - q.x) < 1e-9 && std::abs(p.y - q.y) < 1e-9; };
+  for (const testing::Segment& m : b) {
+    const PointF ma{2 * c.x - m.a.x, m.a.y}, mb{2 * c.x - m.b.x, m.b.y};
+    const bool found = std::any_of(a.begin(), a.end(), [&](const testing::Segment& o) {
+      return o.width == m.width && ((same(o.a, ma) && same(o.b, mb)) || (same(o.a, mb) && same(o.b, ma)));
+    });
+    EXPECT_TRUE(found) << m.a.x << "," << m.a.y << " - " << m.b.x << "," << m.b.y;
+  }
+  EXPECT_TRUE(touches(b, t.grid));
+}
+
+// Current sources and zeners join the wire at both ends, however short the span.
+TEST(SchematicBuilder, CurrentSourceAndZenerReachBothEnds) {
+  for (double span : {80.0, 20.0}) {
+    SchematicBuilder b(100, 200);
+    b.currentSource({20, 10}, {20, 10 + span});
+    b.zener({60, 10}, {60, 10 + span});
+    const Schematic s = b.finish();
+    const auto segments = testing::segmentsOf(s.scene);
+    for (PointF p : {PointF{20, 10}, PointF{20, 10 + span}, PointF{60, 10}, PointF{60, 10 + span}})
+      EXPECT_TRUE(touches(segments, p)) << span << ": " << p.x << "," << p.y;
+    for (const auto& seg : segments) {
+      if (std::abs(seg.a.x - 20) < 20) {
+        EXPECT_GE(std::min(seg.a.y, seg.b.y), 10 - 1e-9) << span;
+        EXPECT_LE(std::max(seg.a.y, seg.b.y), 10 + span + 1e-9) << span;
+      }
+    }
+  }
+}
+
 TEST(SchematicBuilder, TransformerLeadsLeaveItsCoils) {
   SchematicBuilder b(200, 200);
   const TransformerPins t = b.transformer({100, 100});
