@@ -163,22 +163,26 @@ std::optional<TubeModel> readTubeModel(const std::string& name, const std::files
     return std::nullopt;
   TubeModel m;
   m.name = name;
-  m.kp = statement.columnDouble(0);
-  m.mu = statement.columnDouble(1);
-  m.kvb = statement.columnDouble(2);
-  m.ex = statement.columnDouble(3);
-  m.kg1 = statement.columnDouble(4);
-  m.pmax = statement.columnDouble(5);
-  m.imax = statement.columnDouble(6);
-  m.vmax = statement.columnDouble(7);
-  m.kg2 = statement.columnDouble(8);
-  m.cgk = statement.columnDouble(9);
-  m.cga = statement.columnDouble(10);
-  m.cak = statement.columnDouble(11);
-  m.t35 = static_cast<int>(statement.columnInt(12));
-  m.pemax = statement.columnDouble(13);
-  m.vemax = statement.columnDouble(14);
+  readModelParameters(statement, 0, m);
   return m;
+}
+
+void readModelParameters(const SqliteStatement& statement, int first, TubeModel& m) {
+  m.kp = statement.columnDouble(first);
+  m.mu = statement.columnDouble(first + 1);
+  m.kvb = statement.columnDouble(first + 2);
+  m.ex = statement.columnDouble(first + 3);
+  m.kg1 = statement.columnDouble(first + 4);
+  m.pmax = statement.columnDouble(first + 5);
+  m.imax = statement.columnDouble(first + 6);
+  m.vmax = statement.columnDouble(first + 7);
+  m.kg2 = statement.columnDouble(first + 8);
+  m.cgk = statement.columnDouble(first + 9);
+  m.cga = statement.columnDouble(first + 10);
+  m.cak = statement.columnDouble(first + 11);
+  m.t35 = static_cast<int>(statement.columnInt(first + 12));
+  m.pemax = statement.columnDouble(first + 13);
+  m.vemax = statement.columnDouble(first + 14);
 }
 
 } // namespace velmorin

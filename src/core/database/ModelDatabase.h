@@ -56,4 +56,8 @@ std::string ensureModelDatabase(const std::filesystem::path& folder = dataFolder
 std::optional<TubeModel> readTubeModel(const std::string& name,
                                        const std::filesystem::path& folder = dataFolder());
 
+// Reads the fifteen parameters of a model row, kp to vemax in the table's
+// column order, starting at column `first` of the current row.
+void readModelParameters(const SqliteStatement& statement, int first, TubeModel& m);
+
 } // namespace velmorin

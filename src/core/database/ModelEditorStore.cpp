@@ -41,21 +41,7 @@ std::optional<StoredModel> loadStoredModel(const std::string& name, const std::f
   TubeModel& m = row.model;
   m.name = statement.columnText(1);
   m.comment = statement.columnText(2);
-  m.kp = statement.columnDouble(3);
-  m.mu = statement.columnDouble(4);
-  m.kvb = statement.columnDouble(5);
-  m.ex = statement.columnDouble(6);
-  m.kg1 = statement.columnDouble(7);
-  m.pmax = statement.columnDouble(8);
-  m.imax = statement.columnDouble(9);
-  m.vmax = statement.columnDouble(10);
-  m.kg2 = statement.columnDouble(11);
-  m.cgk = statement.columnDouble(12);
-  m.cga = statement.columnDouble(13);
-  m.cak = statement.columnDouble(14);
-  m.t35 = static_cast<int>(statement.columnInt(15));
-  m.pemax = statement.columnDouble(16);
-  m.vemax = statement.columnDouble(17);
+  readModelParameters(statement, 3, m);
   return row;
 }
 
